@@ -1,0 +1,39 @@
+# Shared build rules: warnings, sanitizers and the subsystem libraries.
+
+function(vx11_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+if(VX11_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+set_property(GLOBAL PROPERTY VX11_CORE_OBJECTS "")
+set_property(GLOBAL PROPERTY VX11_CORE_LINKS "")
+
+# One object library per subsystem folder; all of them end up in the static vx11_core.
+# Sources are every .cpp in the folder, so adding a file needs no CMake change.
+function(vx11_subsystem name)
+  cmake_parse_arguments(ARG "" "" "LINKS;INCLUDES" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT srcs)
+    set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(${name} OBJECT ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR} ${ARG_INCLUDES})
+  if(ARG_LINKS)
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  endif()
+  vx11_warnings(${name})
+  set_property(GLOBAL APPEND PROPERTY VX11_CORE_OBJECTS $<TARGET_OBJECTS:${name}>)
+  set_property(GLOBAL APPEND PROPERTY VX11_CORE_LINKS ${ARG_LINKS})
+endfunction()
+
+function(vx11_core_library)
+  get_property(objs GLOBAL PROPERTY VX11_CORE_OBJECTS)
+  get_property(links GLOBAL PROPERTY VX11_CORE_LINKS)
+  add_library(vx11_core STATIC ${objs})
+  target_include_directories(vx11_core PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(vx11_core PUBLIC ${links} Threads::Threads)
+endfunction()

@@ -1,0 +1,28 @@
+// Math functions that report a domain error into the message list and return a substitute.
+#pragma once
+
+#include <string_view>
+
+#include "calc/connection_record.h"
+#include "report/message_list.h"
+
+namespace vx11 {
+
+inline constexpr Real kPi = 3.14159265358979323846264338327950288L;
+
+Real tanGuarded(MessageList& m, Real x);
+Real arcSin(MessageList& m, Real x);
+Real arcCos(MessageList& m, Real x);
+// b to the power a; a negative base adds name + " (pow)" when name is not empty.
+Real power(MessageList& m, std::string_view name, Real a, Real b);
+Real log10Guarded(Real x);
+Real intPower(Real x, int n);
+Real hypotenuse(Real x, Real y);
+Real fullAngle(Real x, Real y);
+Real toDegrees(Real rad);
+Real toRadians(Real deg);
+void rotatePoint(Real angle_rad, Real& x, Real& y);
+bool nearlyEqual(Real a, Real b);
+int clampInt(int v, int lo, int hi);
+
+}  // namespace vx11

@@ -1,0 +1,48 @@
+// Value lines of the program's text files (input data file, configuration): each ended by CR LF.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "calc/connection_record.h"
+#include "report/format_settings.h"
+
+namespace vx11 {
+
+// Writers; each writes one line and its CR LF.
+void writeTextLine(std::ostream& out, std::string_view text);
+void writeIntLine(std::ostream& out, long long value);
+void writeRealLine(std::ostream& out, const FormatSettings& s, Real value);
+void writeTruthLine(std::ostream& out, bool value);
+void writeCharLine(std::ostream& out, char value);
+void writeFieldsLine(std::ostream& out, const std::array<std::string, 4>& fields);
+
+// The real-value rule as a text, without the line end.
+std::string realValueText(const FormatSettings& s, Real value);
+
+// Reads value lines one at a time; past the end every read gives the empty text (numbers 0).
+class ValueLineReader {
+ public:
+  explicit ValueLineReader(std::istream& in) : in_(in) {}
+  // The next line without its CR LF (or LF); false at the end.
+  bool next(std::string& line);
+  std::string text();
+  long long integer();
+  std::int16_t int16();
+  Real real();  // every comma counts as a point
+  bool truth(); // "TRUE" (any case) is true, anything else false
+  char character();
+  std::array<std::string, 4> fields();
+  bool at_end() const { return ended_; }
+  int line_number() const { return line_; }
+
+ private:
+  std::istream& in_;
+  bool ended_ = false;
+  int line_ = 0;
+};
+
+}  // namespace vx11
