@@ -1,5 +1,6 @@
 #include "project/input_data.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
@@ -188,6 +189,8 @@ void read_change_log(Reader& r, Documentation& doc) {
     if (kept < limits::kChangeEntries) doc.changes[kept++] = std::move(e);
   }
   doc.change_count = kept;
+  // The file replaces the whole log: no slot keeps the texts of an earlier one.
+  std::fill(doc.changes.begin() + kept, doc.changes.end(), ChangeEntry{});
 
   const auto f = split_bars(r.line());
   TitleBlock& t = doc.title;
@@ -208,6 +211,7 @@ void read_change_log(Reader& r, Documentation& doc) {
                                    realLineValue(nth(d, 3)), cut_text(nth(d, 4), limits::kDrawingText)};
   }
   doc.drawing_text_count = kept;
+  std::fill(doc.drawing_texts.begin() + kept, doc.drawing_texts.end(), DrawingText{});
 }
 
 void read_documents(Reader& r, Documentation& doc) {
