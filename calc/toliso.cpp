@@ -34,7 +34,7 @@ int parse_grade(std::string_view s) {
   for (const char c : s) {
     if (!is_digit(c)) return 0;
     value = value * 10 + (c - '0');
-    if (value > 9999) return 0;  // no grade; keeps the number and its text small
+    if (value > 9999) return 0;  // a number this long is no grade at all
   }
   return static_cast<int>(value);
 }
