@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "calc/toliso.h"
+#include "report/format_settings.h"
+#include "report/text.h"
 
 namespace {
 
@@ -26,7 +28,8 @@ std::string_view trim(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-// A size in mm, with a point or a comma as decimal separator; none when the text is no number.
+// A size in mm, with a point or a comma as decimal separator; none when the text is no number
+// (the program's parseReal gives 0 then, which is a size too).
 std::optional<Real> parse_size(std::string_view text) {
   std::string s(trim(text));
   for (char& c : s) {
@@ -55,28 +58,10 @@ std::string format_micrometres(Real value) {
   return text;
 }
 
-// The lookup's messages are code page 850; the terminal gets UTF-8.
-std::string cp850_to_utf8(std::string_view cp850) {
-  std::string out;
-  for (const char c : cp850) {
-    switch (static_cast<unsigned char>(c)) {
-      case 0x81: out += "\xC3\xBC"; break;  // u-umlaut
-      case 0x84: out += "\xC3\xA4"; break;  // a-umlaut
-      case 0x94: out += "\xC3\xB6"; break;  // o-umlaut
-      case 0x9A: out += "\xC3\x9C"; break;  // U-umlaut
-      case 0x8E: out += "\xC3\x84"; break;  // A-umlaut
-      case 0x99: out += "\xC3\x96"; break;  // O-umlaut
-      case 0xE1: out += "\xC3\x9F"; break;  // sharp s
-      default: out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    }
-  }
-  return out;
-}
-
 std::string answer(std::string designation, Real size_mm) {
   const vx11::ToleranceLimits limits = vx11::tolerance_limits(designation, size_mm);
   return designation + "\t" + format_micrometres(limits.upper) + "\t" + format_micrometres(limits.lower) + "\t" +
-         cp850_to_utf8(limits.message);
+         vx11::toWindows(vx11::FormatSettings{}, limits.message);  // code page 850 to UTF-8
 }
 
 // One query line: the designation (which may hold a blank, as in "h 9") and the size as last field.
