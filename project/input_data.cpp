@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "project/program_identity.h"
 #include "report/format.h"
 #include "report/value_lines.h"
 
@@ -228,11 +227,11 @@ void read_documents(Reader& r, Documentation& doc) {
 }  // namespace
 
 void write_input_data(std::ostream& out, const ConnectionRecord& rec, const Documentation& doc,
-                      const FormatSettings& s, std::string_view owner_line) {
+                      const FormatSettings& s, const ProgramIdentity& id, std::string_view owner_line) {
   Writer w(out, s);
   w.raw(kRule65);
-  w.raw(std::string(kProgramTitle) + "   Eingabedaten");
-  w.raw(std::string("Version ") + kProgramVersion);
+  w.raw(id.title + "   Eingabedaten");
+  w.raw("Version " + id.version);
   w.text(owner_line);
   w.raw(kRule65);
   for (const auto& info : doc.info_text) w.text(info);

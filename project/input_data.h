@@ -8,14 +8,16 @@
 
 #include "calc/connection_record.h"
 #include "docu/documentation.h"
+#include "project/identity.h"
 #include "report/format_settings.h"
 
 namespace vx11 {
 
-// Writes the whole file. The settings give the decimals and the separator of the real lines;
-// `owner_line` is the free fourth line. Stream errors stay in the stream's state.
+// Writes the whole file. The settings give the decimals and the separator of the real lines; the
+// identity gives the title and version lines, `owner_line` the free fourth line. Stream errors stay
+// in the stream's state.
 void write_input_data(std::ostream& out, const ConnectionRecord& rec, const Documentation& doc,
-                      const FormatSettings& s, std::string_view owner_line);
+                      const FormatSettings& s, const ProgramIdentity& id, std::string_view owner_line);
 
 struct InputReadResult {
   bool complete = false;  // every line up to the last one was there

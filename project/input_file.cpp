@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "project/input_data.h"
-#include "project/program_identity.h"
 #include "project/safe_file.h"
 #include "report/format.h"
 #include "report/text.h"
@@ -23,7 +22,7 @@ constexpr int kLastInputLine = 48;
 
 std::string quoted(const std::string& path) { return "\"" + toCodePage850(path) + "\""; }
 
-std::string filter() { return std::string("*.") + kDataExtension; }
+std::string filter(const Session& s) { return "*." + s.data_extension; }
 
 std::string folder_of(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -31,9 +30,9 @@ std::string folder_of(const std::string& path) {
 }
 
 // The file name without folder and without the data extension.
-std::string chosen_name(const std::string& path) {
+std::string chosen_name(const std::string& path, const std::string& extension = "vxk") {
   std::string name = path.substr(path.rfind('/') + 1);
-  const std::string ext = std::string(".") + kDataExtension;
+  const std::string ext = "." + extension;
   if (name.size() > ext.size() && lower(name.substr(name.size() - ext.size())) == ext)
     name.resize(name.size() - ext.size());
   return name;
@@ -41,8 +40,9 @@ std::string chosen_name(const std::string& path) {
 
 bool is_aktuell(const std::string& name) { return lower(chosen_name(name)) == "aktuell"; }
 
+// An error box (only while the error display is on) and the abort flag.
 void refuse(InputFileContext& ctx, const std::string& text) {
-  ctx.ui.message(kCaptionError, text);
+  if (ctx.session.error_display) ctx.ui.message(kCaptionError, text);
   ctx.rec.cancelled = true;
 }
 
@@ -60,8 +60,8 @@ bool open_for_reading(const std::string& path, std::ifstream& in) {
 
 }  // namespace
 
-std::string resolve_input_path(const FileSession& session, const std::string& name) {
-  if (name.find('.') == std::string::npos) return data_file_path(session, name);
+std::string resolve_input_path(const Session& session, const std::string& name) {
+  if (name.find('.') == std::string::npos) return session.full_name(name);
   return name;
 }
 
@@ -71,7 +71,7 @@ bool check_overwrite(InputFileContext& ctx, const std::string& path, bool ask) {
   if (exists && ask && chosen_name(path).find("aktuell") == std::string::npos) {
     ctx.help_number = help::kOverwriteQuestion;
     const Answer a = ctx.ui.ask_yes_no_cancel(
-        kProgramTitle, toCodePage850(path) + " existiert bereits.   \x81" "berschreiben ?");
+        ctx.id.title, toCodePage850(path) + " existiert bereits.   \x81" "berschreiben ?");
     if (a != Answer::Yes) {
       ctx.rec.cancelled = true;
       return false;
@@ -92,7 +92,7 @@ bool check_overwrite(InputFileContext& ctx, const std::string& path, bool ask) {
 
 void write_input_file(InputFileContext& ctx, const std::string& name, const InputFileOptions& options,
                       bool ask_overwrite) {
-  FileSession& session = ctx.session;
+  Session& session = ctx.session;
   if (session.started_with_file) {
     if (options.archive_mode && !is_aktuell(name)) {
       ctx.ui.message(kCaptionInfo, "File- und User- Befehle sind im Archivierungsmodus nicht m\x94glich.");
@@ -105,15 +105,15 @@ void write_input_file(InputFileContext& ctx, const std::string& name, const Inpu
   std::string path;
   std::string new_current;  // the name the session takes on success, when the dialog chose it
   if (name.empty()) {
-    const auto chosen = ctx.ui.save_file("", session.data_directory, "", filter());
+    const auto chosen = ctx.ui.save_file("", session.data_directory, "", filter(session));
     if (!chosen || chosen->empty()) {
       ctx.rec.cancelled = true;
       return;
     }
     session.data_directory = folder_of(*chosen);
-    new_current = chosen_name(*chosen);
-    path = new_current.find('.') == std::string::npos ? data_file_path(session, new_current)
-                                                      : folder_prefix(session.data_directory) + new_current;
+    new_current = chosen_name(*chosen, session.data_extension);
+    path = new_current.find('.') == std::string::npos ? session.full_name(new_current)
+                                                      : session.directory_prefix() + new_current;
   } else {
     path = resolve_input_path(session, name);
   }
@@ -121,21 +121,21 @@ void write_input_file(InputFileContext& ctx, const std::string& name, const Inpu
   if (!check_overwrite(ctx, path, ask_overwrite)) return;
 
   std::ostringstream out;
-  write_input_data(out, ctx.rec, ctx.doc, ctx.format, options.owner_line);
+  write_input_data(out, ctx.rec, ctx.doc, ctx.format, ctx.id, options.owner_line);
   const int err = out ? replace_file(path, out.view()) : EIO;
   if (err != 0) {
     refuse(ctx, "Datei " + quoted(path) + " nicht gespeichert (I/O-Error " + fmtInt(err) +
                     ") - die bisherige Datei bleibt unver\x84ndert !");
     return;
   }
-  if (!new_current.empty()) session.current_file_name = new_current;
+  if (!new_current.empty()) session.current_file = new_current;
 }
 
 void read_input_file(InputFileContext& ctx, const std::string& name) {
-  FileSession& session = ctx.session;
+  Session& session = ctx.session;
   std::string path;
   if (name.empty()) {
-    const auto chosen = ctx.ui.open_file("", session.data_directory, filter());
+    const auto chosen = ctx.ui.open_file("", session.data_directory, filter(session));
     if (!chosen || chosen->empty()) {
       ctx.rec.cancelled = true;
       return;
@@ -170,16 +170,16 @@ void read_input_file(InputFileContext& ctx, const std::string& name) {
   if (!result.complete) ctx.ui.message(kCaptionInfo, "Unvollst\x84ndige Datei " + quoted(path) + " !");
   if (name.empty()) {
     session.data_directory = folder_of(path);
-    session.current_file_name = chosen_name(path);
+    session.current_file = chosen_name(path, session.data_extension);
   }
 }
 
 bool read_template_file(InputFileContext& ctx) {
-  const std::string path = data_file_path(ctx.session, "null");
+  const std::string path = ctx.session.full_name("null");
   struct stat st {};
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   read_input_file(ctx, path);
-  ctx.session.current_file_name.clear();
+  ctx.session.current_file.clear();
   return !ctx.rec.cancelled;
 }
 

@@ -6,7 +6,8 @@
 
 #include "calc/connection_record.h"
 #include "docu/documentation.h"
-#include "project/file_session.h"
+#include "project/identity.h"
+#include "project/session.h"
 #include "report/format_settings.h"
 #include "report/interaction.h"
 
@@ -22,7 +23,8 @@ struct InputFileContext {
   const FormatSettings& format;  // decimals and separator of the real lines
   Interaction& ui;
   int& help_number;
-  FileSession& session;
+  Session& session;
+  const ProgramIdentity& id;
 };
 
 // The configuration entries the file commands read.
@@ -53,6 +55,6 @@ bool read_template_file(InputFileContext& ctx);
 bool check_overwrite(InputFileContext& ctx, const std::string& path, bool ask);
 
 // The full path that `name` stands for (without "." in the data directory with the extension).
-std::string resolve_input_path(const FileSession& session, const std::string& name);
+std::string resolve_input_path(const Session& session, const std::string& name);
 
 }  // namespace vx11

@@ -9,7 +9,6 @@
 #include "docu/change_log.h"
 #include "docu/linked_document.h"
 #include "tests/datafile/sample_inputs.h"
-#include "tests/datafile/scripted_interaction.h"
 
 namespace vx11 {
 namespace {
@@ -68,7 +67,7 @@ class DocumentationTest : public ::testing::Test {
   Documentation doc;
   FormatSettings format;
   FakeDialogs dialogs;
-  testing::ScriptedInteraction ui;
+  ScriptedInteraction ui;
   int help_number = 0;
   ChangeLogSettings settings{0, "Freigabe", "24.12.2024"};
   Printouts printer;
@@ -125,7 +124,7 @@ TEST_F(DocumentationTest, AFullLogRefusesNew) {
   run(ChangeLogOperation::New);
   EXPECT_EQ(doc.change_count, 25);
   EXPECT_TRUE(dialogs.change_numbers.empty());
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Meldung:|Max. \x8Enderungen = 25 !"});
+  EXPECT_EQ(ui.shown, std::vector<std::string>{"Meldung:|Max. \x8Enderungen = 25 !"});
   EXPECT_TRUE(printer.shown.empty());
 }
 

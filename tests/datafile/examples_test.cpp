@@ -169,7 +169,7 @@ Example null_template() {
 
 std::string bytes(const Example& e) {
   std::ostringstream out;
-  write_input_data(out, e.rec, e.doc, FormatSettings{}, "VX11 Beispiele");
+  write_input_data(out, e.rec, e.doc, FormatSettings{}, ProgramIdentity{}, "VX11 Beispiele");
   return out.str();
 }
 

@@ -17,7 +17,7 @@ using testing::SampleInputs;
 
 std::string written(const ConnectionRecord& rec, const Documentation& doc, const FormatSettings& s = {}) {
   std::ostringstream out;
-  write_input_data(out, rec, doc, s, "Konstruktion M\x81ller");
+  write_input_data(out, rec, doc, s, ProgramIdentity{}, "Konstruktion M\x81ller");
   return out.str();
 }
 

@@ -14,12 +14,27 @@
 #include "project/input_data.h"
 #include "project/input_file.h"
 #include "tests/datafile/sample_inputs.h"
-#include "tests/datafile/scripted_interaction.h"
 
 namespace vx11 {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Remembers the folder each file dialog opened in.
+class DialogInteraction : public ScriptedInteraction {
+ public:
+  std::vector<std::string> folders;
+  std::optional<std::string> open_file(const std::string& title, const std::string& folder,
+                                       const std::string& filter) override {
+    folders.push_back(folder);
+    return ScriptedInteraction::open_file(title, folder, filter);
+  }
+  std::optional<std::string> save_file(const std::string& title, const std::string& folder, const std::string& name,
+                                       const std::string& filter) override {
+    folders.push_back(folder);
+    return ScriptedInteraction::save_file(title, folder, name, filter);
+  }
+};
 
 std::string slurp(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -47,7 +62,7 @@ class InputFileTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  InputFileContext ctx() { return {rec, doc, format, ui, help_number, session}; }
+  InputFileContext ctx() { return {rec, doc, format, ui, help_number, session, id}; }
   void write(const std::string& name, bool ask = true) {
     auto c = ctx();
     write_input_file(c, name, options, ask);
@@ -58,7 +73,7 @@ class InputFileTest : public ::testing::Test {
   }
   std::string expected_bytes() {
     std::ostringstream out;
-    write_input_data(out, rec, doc, format, options.owner_line);
+    write_input_data(out, rec, doc, format, id, options.owner_line);
     return out.str();
   }
   std::size_t files_in_dir() { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
@@ -67,9 +82,10 @@ class InputFileTest : public ::testing::Test {
   ConnectionRecord rec;
   Documentation doc;
   FormatSettings format;
-  testing::ScriptedInteraction ui;
+  DialogInteraction ui;
   int help_number = 0;
-  FileSession session;
+  Session session;
+  ProgramIdentity id;
   InputFileOptions options{false, "Werk 2"};
 };
 
@@ -81,7 +97,7 @@ TEST_F(InputFileTest, NamesAreCompletedInTheDataDirectory) {
   write((dir / "nabe.dat").string());
   EXPECT_TRUE(fs::exists(dir / "nabe.dat"));
   EXPECT_EQ(files_in_dir(), 2u);  // and no temporary file is left
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(InputFileTest, ReadingRestoresWhatWasWritten) {
@@ -99,26 +115,26 @@ TEST_F(InputFileTest, ReadingRestoresWhatWasWritten) {
 
 TEST_F(InputFileTest, SaveDialogSetsFolderAndCurrentName) {
   fs::create_directories(dir / "sub");
-  ui.files.push_back((dir / "sub" / "neu.VXK").string());
+  ui.files.emplace_back((dir / "sub" / "neu.VXK").string());
   write("");
   ASSERT_FALSE(rec.cancelled);
-  EXPECT_EQ(ui.dialog_folders.at(0), dir.string());
+  EXPECT_EQ(ui.folders.at(0), dir.string());
   EXPECT_EQ(session.data_directory, (dir / "sub").string() + "/");
-  EXPECT_EQ(session.current_file_name, "neu");
+  EXPECT_EQ(session.current_file, "neu");
   EXPECT_TRUE(fs::exists(dir / "sub" / "neu.vxk"));
 
   write("");  // Cancel
   EXPECT_TRUE(rec.cancelled);
-  EXPECT_EQ(session.current_file_name, "neu");
+  EXPECT_EQ(session.current_file, "neu");
 }
 
 TEST_F(InputFileTest, OpenDialogSetsFolderAndCurrentName) {
   write("alt");
-  ui.files.push_back((dir / "alt.vxk").string());
+  ui.files.emplace_back((dir / "alt.vxk").string());
   session.data_directory.clear();
   read("");
   ASSERT_FALSE(rec.cancelled);
-  EXPECT_EQ(session.current_file_name, "alt");
+  EXPECT_EQ(session.current_file, "alt");
   EXPECT_EQ(session.data_directory, dir.string() + "/");
   read("");  // Cancel
   EXPECT_TRUE(rec.cancelled);
@@ -145,19 +161,19 @@ TEST_F(InputFileTest, OverwritingAsksUnlessSaveOrAktuell) {
   put(dir / "aktuell.vxk", "alt\r\n");
   for (const Case& c : cases) {
     put(dir / (c.file + ".vxk"), "alt\r\n");
-    ui.questions.clear();
+    ui = DialogInteraction{};
     ui.answers = {c.answer};
     rec.cancelled = false;
     write(c.file, c.ask);
-    EXPECT_EQ(!ui.questions.empty(), c.questioned) << c.name;
+    EXPECT_EQ(!ui.asked.empty(), c.questioned) << c.name;
     EXPECT_EQ(rec.cancelled, !c.written) << c.name;
     EXPECT_EQ(slurp(dir / (c.file + ".vxk")) == "alt\r\n", !c.written) << c.name;
   }
-  ui.questions.clear();
+  ui = DialogInteraction{};
   ui.answers = {Answer::No};
   rec.cancelled = false;
   write("da");
-  EXPECT_EQ(ui.questions.at(0), path + " existiert bereits.   \x81" "berschreiben ?");
+  EXPECT_EQ(ui.asked.at(0), id.title + "|" + path + " existiert bereits.   \x81" "berschreiben ?");
   EXPECT_EQ(help_number, 3055);
 }
 
@@ -165,8 +181,8 @@ TEST_F(InputFileTest, InvalidNamesAreRefusedBeforeAnythingIsWritten) {
   const std::string missing = (dir / "fehlt" / "x.vxk").string();
   write(missing);
   EXPECT_TRUE(rec.cancelled);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0], std::string("Fehler : |Ung\x81ltiger Dateiname \"") + missing + "\" !");
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0], std::string("Fehler : |Ung\x81ltiger Dateiname \"") + missing + "\" !");
   // A folder in the file's place is not overwritten either.
   fs::create_directories(dir / "ordner.vxk");
   rec.cancelled = false;
@@ -180,7 +196,7 @@ TEST_F(InputFileTest, ArchiveModeAllowsOnlyAktuell) {
   options.archive_mode = true;
   write("kunde");
   EXPECT_TRUE(rec.cancelled);
-  EXPECT_EQ(ui.messages.at(0),
+  EXPECT_EQ(ui.shown.at(0),
             "Meldung:|File- und User- Befehle sind im Archivierungsmodus nicht m\x94glich.");
   EXPECT_FALSE(fs::exists(dir / "kunde.vxk"));
   rec.cancelled = false;
@@ -238,9 +254,9 @@ TEST_F(InputFileTest, AFailedWriteLeavesThePreviousFileUntouched) {
   EXPECT_TRUE(rec.cancelled);
   EXPECT_EQ(slurp(dir / "voll.vxk"), old);
   EXPECT_EQ(files_in_dir(), 1u);  // no temporary file left behind
-  ASSERT_EQ(ui.messages.size(), 1u);
+  ASSERT_EQ(ui.shown.size(), 1u);
   const std::string path = (dir / "voll.vxk").string();
-  EXPECT_EQ(ui.messages[0], "Fehler : |Datei \"" + path + "\" nicht gespeichert (I/O-Error " +
+  EXPECT_EQ(ui.shown[0], "Fehler : |Datei \"" + path + "\" nicht gespeichert (I/O-Error " +
                                 std::to_string(EFBIG) + ") - die bisherige Datei bleibt unver\x84ndert !");
 }
 
@@ -252,8 +268,8 @@ TEST_F(InputFileTest, ATemporaryFileThatCannotBeCreatedLeavesThePreviousFileUnto
   write(name, false);
   EXPECT_TRUE(rec.cancelled);
   EXPECT_EQ(slurp(dir / (name + ".vxk")), old);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_NE(ui.messages[0].find("(I/O-Error " + std::to_string(ENAMETOOLONG) + ")"), std::string::npos);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_NE(ui.shown[0].find("(I/O-Error " + std::to_string(ENAMETOOLONG) + ")"), std::string::npos);
 }
 
 TEST_F(InputFileTest, UnusableFilesLeaveTheInputsAsTheyAre) {
@@ -272,15 +288,22 @@ TEST_F(InputFileTest, UnusableFilesLeaveTheInputsAsTheyAre) {
        "Fehler : |Datei \"" + (dir / "ordner.vxk").string() + "\" nicht lesbar (I/O-Error " + std::to_string(EISDIR) + ") !"},
   };
   for (const Case& c : cases) {
-    ui.messages.clear();
+    ui.shown.clear();
     rec.cancelled = false;
     read(c.file);
     EXPECT_TRUE(rec.cancelled) << c.name;
     EXPECT_EQ(rec.inner_part_name, before.inner_part_name) << c.name;
     EXPECT_EQ(doc.change_count, 25) << c.name;
-    ASSERT_EQ(ui.messages.size(), 1u) << c.name;
-    EXPECT_EQ(ui.messages[0], c.message) << c.name;
+    ASSERT_EQ(ui.shown.size(), 1u) << c.name;
+    EXPECT_EQ(ui.shown[0], c.message) << c.name;
   }
+}
+
+TEST_F(InputFileTest, ErrorBoxesStayHiddenWhileTheErrorDisplayIsOff) {
+  session.error_display = false;
+  read("fehlt");
+  EXPECT_TRUE(rec.cancelled);
+  EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(InputFileTest, AFileEndingInItsDocumentationIsTakenAndReported) {
@@ -296,24 +319,24 @@ TEST_F(InputFileTest, AFileEndingInItsDocumentationIsTakenAndReported) {
   EXPECT_EQ(doc.changes[1].change_text, "\x8E" "nderung Nr. 2");
   EXPECT_EQ(doc.changes[2].description, "");  // nothing left over from the earlier log
   EXPECT_EQ(doc.documents[0].program, "");
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0], "Meldung:|Unvollst\x84ndige Datei \"" + (dir / "halb.vxk").string() + "\" !");
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0], "Meldung:|Unvollst\x84ndige Datei \"" + (dir / "halb.vxk").string() + "\" !");
 }
 
 TEST_F(InputFileTest, TheTemplateNullIsReadAndLeavesNoCurrentName) {
-  session.current_file_name = "vorher";
+  session.current_file = "vorher";
   {
     auto c = ctx();
     EXPECT_FALSE(read_template_file(c));  // none there: nothing happens
   }
-  EXPECT_EQ(session.current_file_name, "vorher");
+  EXPECT_EQ(session.current_file, "vorher");
   rec.shaft_diameter_d = 42;
   write("null");
   rec.shaft_diameter_d = 1;
   auto c = ctx();
   EXPECT_TRUE(read_template_file(c));
   EXPECT_EQ(rec.shaft_diameter_d, 42);
-  EXPECT_EQ(session.current_file_name, "");
+  EXPECT_EQ(session.current_file, "");
 }
 
 }  // namespace
