@@ -157,11 +157,18 @@ class Reader {
   bool ended() const { return r_.at_end(); }
   int lines() const { return r_.line_number(); }
 
-  // The description line; a line ended by a bare LF goes on in the next line (files whose
-  // writer kept the LF of each CR LF it turned into "|").
+  // The first line tells the line ends of the file: CR LF as written, or LF alone after an
+  // editor converted it.
+  void first_line() {
+    r_.text();
+    crlf_file_ = !r_.bare_line_feed();
+  }
+
+  // The description line. In a CR LF file a line ended by a bare LF goes on in the next line
+  // (files whose writer kept the LF of each CR LF it turned into "|").
   std::string description() {
     std::string t = r_.text();
-    while (r_.bare_line_feed()) {
+    while (crlf_file_ && r_.bare_line_feed()) {
       if (!t.ends_with('|')) t += '|';
       t += r_.text();
     }
@@ -170,6 +177,7 @@ class Reader {
 
  private:
   ValueLineReader r_;
+  bool crlf_file_ = true;
 };
 
 void read_change_log(Reader& r, Documentation& doc) {
@@ -282,7 +290,8 @@ void write_input_data(std::ostream& out, const ConnectionRecord& rec, const Docu
 
 InputReadResult read_input_data(std::istream& in, ConnectionRecord& rec, Documentation& doc) {
   Reader r(in);
-  for (int i = 0; i < 5; ++i) r.skip();  // rule, title, version, owner, rule
+  r.first_line();
+  for (int i = 0; i < 4; ++i) r.skip();  // title, version, owner, rule
   for (auto& info : doc.info_text) info = r.text(limits::kInfoText);
   rec.inner_part_name = r.text(limits::kPartName);
   rec.inner_part_number = r.text(limits::kPartNumber);

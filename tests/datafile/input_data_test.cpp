@@ -223,6 +223,18 @@ TEST(InputDataFile, DescriptionsWhoseLineFeedsStayedInTheFileAreJoined) {
   EXPECT_EQ(back.rec.material[kKey].number, "1.0060");
 }
 
+TEST(InputDataFile, AFileWithLineFeedsOnlyReadsAllItsFields) {
+  const SampleInputs full = full_inputs();
+  const std::string file = written(full);
+  std::string lf;
+  for (const char c : file)
+    if (c != '\r') lf += c;
+  InputReadResult r;
+  const SampleInputs back = read_back(lf, &r);
+  EXPECT_TRUE(r.complete);
+  EXPECT_EQ(written(back), file);
+}
+
 TEST(InputDataFile, LineBreaksAndBarsInsideTextsCannotShiftLines) {
   SampleInputs in = full_inputs();
   in.rec.inner_part_name = "zwei\r\nZeilen";
