@@ -474,7 +474,7 @@ void read_configuration(std::istream& in, Configuration& config, const ScreenMet
 
 void read_configuration(Configuration& config, std::string& config_folder, const ProgramIdentity& id,
                         const ScreenMetrics& screen, const std::string& start_folder, bool& cancelled) {
-  std::ifstream in(config_folder + id.configuration_file(), std::ios::binary);
+  std::ifstream in(with_slash(config_folder) + id.configuration_file(), std::ios::binary);
   if (!in.is_open()) {
     const std::string fallback = fallback_config_folder();
     in.clear();
@@ -514,7 +514,7 @@ void write_configuration(std::ostream& out, const Configuration& config, const P
 
 void write_configuration(const Configuration& config, const std::string& config_folder,
                          const ProgramIdentity& id, Interaction& ui, bool& cancelled) {
-  const std::string path = config_folder + id.configuration_file();
+  const std::string path = with_slash(config_folder) + id.configuration_file();
   std::ofstream out;
   if (!create_file(out, path, ui)) {
     cancelled = true;
