@@ -9,11 +9,10 @@ namespace vx11 {
 
 enum class ChangeLogOperation { New = 1, Edit = 2, Delete = 3, Show = 4, Print = 5, TitleBlock = 6 };
 
-// What the commands read from the configuration and the session.
+// What the commands read from the configuration and the calendar.
 struct ChangeLogSettings {
-  int change_index_style = 0;  // 1 numbers the entries 1, 2, 3; anything else letters them a, b, c
-  std::string fourth_label;    // label of the fourth title-block row
-  std::string today;           // date text of a new entry
+  std::string fourth_label;  // label of the fourth title-block row
+  std::string today;         // date text of a new entry
 };
 
 // Prints the change log on the screen (show) or on the output chosen for reports (print).
@@ -26,7 +25,7 @@ class ChangeLogPrinter {
 void change_log(DocuContext& ctx, ChangeLogOperation op, const ChangeLogSettings& settings,
                 ChangeLogPrinter& printer);
 
-// The index column of entry i (from 1).
+// The index column of entry i (from 1): style 1 numbers the entries, any other letters them a, b, c.
 std::string change_index(int i, int style);
 
 }  // namespace vx11

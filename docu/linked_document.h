@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "docu/documentation.h"
-#include "docu/process_start.h"
+#include "report/report_outlets.h"
 
 namespace vx11 {
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "project/file_create.h"
 #include "project/input_data.h"
 #include "project/safe_file.h"
 #include "report/format.h"
@@ -124,8 +125,8 @@ void write_input_file(InputFileContext& ctx, const std::string& name, const Inpu
   write_input_data(out, ctx.rec, ctx.doc, ctx.format, ctx.id, options.owner_line);
   const int err = out ? replace_file(path, out.view()) : EIO;
   if (err != 0) {
-    refuse(ctx, "Datei " + quoted(path) + " nicht gespeichert (I/O-Error " + fmtInt(err) +
-                    ") - die bisherige Datei bleibt unver\x84ndert !");
+    refuse(ctx, "Datei " + quoted(path) + " nicht gespeichert, die bisherige Datei bleibt unver\x84ndert: " +
+                    create_error_text(err));
     return;
   }
   if (!new_current.empty()) session.current_file = new_current;
@@ -150,7 +151,7 @@ void read_input_file(InputFileContext& ctx, const std::string& name) {
     if (errno == ENOENT || errno == ENOTDIR)
       refuse(ctx, "File " + toCodePage850(path) + " not found !");
     else
-      refuse(ctx, "Datei " + quoted(path) + " nicht lesbar (I/O-Error " + fmtInt(errno) + ") !");
+      refuse(ctx, "Datei " + quoted(path) + " nicht lesbar: I/O-Error " + fmtInt(errno));
     return;
   }
   // Read into copies: a file that cannot be used leaves the current inputs as they are.
@@ -158,7 +159,7 @@ void read_input_file(InputFileContext& ctx, const std::string& name) {
   Documentation doc = ctx.doc;
   const InputReadResult result = read_input_data(in, rec, doc);
   if (in.bad()) {
-    refuse(ctx, "Datei " + quoted(path) + " nicht lesbar (I/O-Error " + fmtInt(EIO) + ") !");
+    refuse(ctx, "Datei " + quoted(path) + " nicht lesbar: I/O-Error " + fmtInt(EIO));
     return;
   }
   if (result.lines < kLastInputLine) {
