@@ -66,7 +66,9 @@ void refresh_key_row(CalcContext& ctx) {
 Real round_to_shaft_series(CalcContext& ctx, int mode, Real d) {
   TableObject& t = ctx.tables;
   if (!open_shaft_series(ctx)) return 0;
-  t.find_nearest(fmtFixed(ctx.format, 4, 1, d));
+  // The search text keeps six decimals whatever the display settings: cut to one decimal, a
+  // diameter such as 1.13 would find 1.1, below the diameter asked for.
+  t.find_nearest(fmtFixed(FormatSettings{}, 4, 6, d));
   t.shaft_series_row = read_series_row(t);
   if (mode == 1) {
     ctx.help_number = kShaftSeriesHelp;
