@@ -258,6 +258,7 @@ bool DbfTable::pack(std::string& problem) {
     ok = !ec;
     path_ = target.string();
     writable_ = true;
+    // Open again in either case: the packed file, or the untouched original when renaming failed.
     if (!reopen(problem)) return false;
   }
   if (!ok) {

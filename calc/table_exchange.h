@@ -1,4 +1,4 @@
-// The table browser's file functions that need no window: HTML page, delimited text, append, pack.
+// The table browser's file functions that need no window: HTML page, delimited text, appending.
 #pragma once
 
 #include <iosfwd>

@@ -115,7 +115,7 @@ class TableObject {
   // Makes a changed table take effect in the active order.
   void refresh_order();
 
-  // What the browser, batch and the shipped-table test use of the raw file.
+  // The file underneath, for the browser's grid (field widths, raw records).
   const DbfTable& dbf() const { return table_; }
 
   // The last rows taken from the shaft series and from the material types.
