@@ -5,7 +5,16 @@
 
 namespace vx11 {
 
-BrowseResult BatchTableBrowser::show(CalcContext&, const BrowseRequest&) { return BrowseResult::Ok; }
+BrowseResult BatchTableBrowser::show(CalcContext& ctx, const BrowseRequest& request) {
+  TableObject& t = ctx.tables;
+  // Selection hides records marked as deleted, so such a record cannot be the one confirmed.
+  if (request.mode == BrowseMode::Select && t.is_deleted(t.current_record())) {
+    const auto visible = t.records_in_order(false);
+    if (visible.empty()) return BrowseResult::Cancel;
+    t.go_to_record(ctx, visible.front());
+  }
+  return BrowseResult::Ok;
+}
 
 BrowseResult ScriptedTableBrowser::show(CalcContext& ctx, const BrowseRequest& request) {
   shown.push_back(request);

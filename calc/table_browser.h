@@ -27,7 +27,8 @@ class TableBrowser {
   virtual BrowseResult show(CalcContext& ctx, const BrowseRequest& request) = 0;
 };
 
-// Batch mode: confirms the record the table stands on, without waiting.
+// Batch mode: confirms the record the table stands on, without waiting (in selection mode the
+// first visible one when that record is marked as deleted; Cancel when none is visible).
 class BatchTableBrowser : public TableBrowser {
  public:
   BrowseResult show(CalcContext& ctx, const BrowseRequest& request) override;

@@ -89,6 +89,21 @@ TEST_F(EditingTest, EditAppendDeleteAndPack) {
   EXPECT_FALSE(std::filesystem::exists(folder + "/$pack$t.dbf"));
 }
 
+TEST_F(EditingTest, BatchBrowserNeverConfirmsAHiddenRecord) {
+  BatchTableBrowser batch;
+  tables.set_browser(batch);
+  tables.go_to_record(ctx, 1);
+  ASSERT_TRUE(tables.set_deleted(ctx, 1, true));
+  tables.browse(ctx, 0);  // editing shows deleted records
+  EXPECT_EQ(tables.browse_outcome().confirmed_record, 1);
+  tables.browse(ctx, 1);
+  EXPECT_FALSE(rec.cancelled);
+  EXPECT_EQ(tables.browse_outcome().confirmed_record, 2);
+  for (int r = 2; r <= 3; ++r) ASSERT_TRUE(tables.set_deleted(ctx, r, true));
+  tables.browse(ctx, 1);
+  EXPECT_TRUE(rec.cancelled);
+}
+
 TEST_F(EditingTest, DelimitedRoundTrip) {
   std::ostringstream out;
   write_table_delimited(out, tables);
