@@ -47,7 +47,7 @@ void refuse(InputFileContext& ctx, const std::string& text) {
   ctx.rec.cancelled = true;
 }
 
-// Opening the one input file for reading; "" when it cannot be read (errno tells why).
+// Opens the input file for reading; false when it cannot be read (errno tells why).
 bool open_for_reading(const std::string& path, std::ifstream& in) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return false;
@@ -79,7 +79,8 @@ bool check_overwrite(InputFileContext& ctx, const std::string& path, bool ask) {
     }
   }
   // An existing file is never emptied here: the save replaces it only once the new one is complete.
-  bool valid = exists ? !S_ISDIR(st.st_mode) : false;
+  // Its write protection still counts, although the replacing rename would not need it.
+  bool valid = exists && !S_ISDIR(st.st_mode) && access(path.c_str(), W_OK) == 0;
   if (!exists) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     valid = fd >= 0 && close(fd) == 0 && unlink(path.c_str()) == 0;

@@ -191,6 +191,15 @@ TEST_F(InputFileTest, InvalidNamesAreRefusedBeforeAnythingIsWritten) {
   EXPECT_TRUE(fs::is_directory(dir / "ordner.vxk"));
 }
 
+TEST_F(InputFileTest, AWriteProtectedFileIsNotReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes any file";
+  put(dir / "fest.vxk", "alt\r\n");
+  fs::permissions(dir / "fest.vxk", fs::perms::owner_read);
+  write("fest", false);
+  EXPECT_TRUE(rec.cancelled);
+  EXPECT_EQ(slurp(dir / "fest.vxk"), "alt\r\n");
+}
+
 TEST_F(InputFileTest, ArchiveModeAllowsOnlyAktuell) {
   session.started_with_file = true;
   options.archive_mode = true;
