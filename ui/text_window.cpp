@@ -92,7 +92,13 @@ void TForm_showtextfile::set_export(std::function<void()> action) {
   mi_dateiExportNotepad->setEnabled(static_cast<bool>(export_));
 }
 
-void TForm_showtextfile::print() { print_text_with_dialog(this, text_, printout_); }
+void TForm_showtextfile::print() {
+  if (print_) {
+    print_();
+    return;
+  }
+  print_text_with_dialog(this, text_, printout_);
+}
 
 bool TForm_showtextfile::save_as(const QString& path) const {
   QFile f(path);

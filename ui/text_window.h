@@ -26,6 +26,8 @@ class TForm_showtextfile : public QDialog {
   // Export to an editor: the report stream knows the file and the program. Without it the item
   // is disabled.
   void set_export(std::function<void()> action);
+  // The print command; without one the window prints its own text.
+  void set_print(std::function<void()> action) { print_ = std::move(action); }
 
   void print();
   bool save_as(const QString& path) const;  // the text as UTF-8
@@ -39,6 +41,7 @@ class TForm_showtextfile : public QDialog {
   QString text_;
   TextPrintout printout_;
   std::function<void()> export_;
+  std::function<void()> print_;
   QPlainTextEdit* Memo1;
   QAction* mi_dateiExportNotepad;
 };

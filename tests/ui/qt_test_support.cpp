@@ -10,17 +10,35 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 namespace vx11::test {
 
-void ensure_application() {
-  if (QApplication::instance()) return;
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-}
+namespace {
+
+// The application object lives from the first test to the last; deleting it at process exit,
+// after Qt's own globals are gone, would crash.
+class Application : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[8] = "test_ui";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] const ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new Application);
+
+}  // namespace
+
+void ensure_application() { ASSERT_NE(QApplication::instance(), nullptr); }
 
 ModalDriver::ModalDriver(std::vector<Step> steps) : steps_(std::move(steps)) {
   QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });

@@ -12,7 +12,7 @@
 
 namespace vx11::test {
 
-// Creates the application object on first use (offscreen platform unless one is set).
+// The application object exists for every test (offscreen platform unless one is set).
 void ensure_application();
 
 class ModalDriver {
