@@ -8,7 +8,7 @@
 
 namespace vx11 {
 
-struct ProgramState;
+class ProgramState;
 
 inline constexpr const char* kWindowModuleFile = "vx11_ui.so";
 inline constexpr const char* kWindowEntryPoint = "vx11_window_main";

@@ -3,7 +3,7 @@
 
 namespace vx11 {
 
-struct ProgramState;
+class ProgramState;
 
 // Runs the main window on the program state until it closes; returns the exit code.
 int run_window(ProgramState* state, int argc, char** argv);
