@@ -102,6 +102,16 @@ TEST(Rating, WorkedExampleMessagesInOrder) {
   EXPECT_EQ(r.rec.equivalent_torque_teq, 60);
 }
 
+// The safety texts follow the configured precision, like every fixed-format number.
+TEST(Rating, SafetyTextsFollowTheDecimalsSetting) {
+  Rated r{worked_example(), {}};
+  FormatSettings four;
+  four.decimals = 4;
+  ASSERT_TRUE(begin_rating(r.rec, r.messages));
+  compute_rating(r.rec, r.messages, four, kExampleDeviation);
+  EXPECT_EQ(texts(r.messages).front(), "Fehler : Smax<1 (0.926 Nabe)");
+}
+
 // ---- Stops before any key data is read: exactly one message, the old results stay ----
 
 struct InputStop {
