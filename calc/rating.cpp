@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "calc/toliso.h"
 #include "report/format.h"
 #include "report/guarded_math.h"
 
@@ -61,6 +62,10 @@ bool begin_rating(ConnectionRecord& rec, MessageList& messages) {
     return false;
   }
   return true;
+}
+
+Real key_height_deviation(ConnectionRecord& rec) {
+  return tolerance_limits_for_rating(rec, "h9", rec.key_row.key_height_h).lower * 0.001L;
 }
 
 void compute_rating(ConnectionRecord& rec, MessageList& messages, const FormatSettings& format,

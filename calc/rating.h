@@ -33,6 +33,9 @@ inline constexpr std::string_view kOutsideRange = "Warnung: D au\xE1" "erhalb DI
 // Clears the messages and the fatal flag and checks d, TN and KA; false when the run has stopped.
 bool begin_rating(ConnectionRecord& rec, MessageList& messages);
 
+// The lower deviation of h9 at the key height, in mm. A failed lookup gives 0 and sets `cancelled`.
+Real key_height_deviation(ConnectionRecord& rec);
+
 // Everything after the key row refresh: tolerances and roundings, groove depths, key, shaft and hub
 // geometry, forces, pressures, stresses, safeties and their messages. `h_deviation_mm` is the lower
 // deviation of h9 at the key height (0 when the lookup failed).

@@ -366,6 +366,32 @@ TEST(Rating, FailedFitLookupRatesWithZeroDeviation) {
               1e-15L);
 }
 
+struct HeightDeviationCase {
+  const char* name;
+  Real h;
+  Real deviation;
+  bool cancelled;
+};
+
+const HeightDeviationCase kHeightDeviations[] = {
+    {"h_6_5", 6.5L, -0.036L, false},
+    {"h_10", 10, -0.036L, false},
+    {"h_10_5", 10.5L, -0.043L, false},
+    {"beyond_sizes", 3200, 0, true},
+};
+
+class HeightDeviation : public TestWithParam<HeightDeviationCase> {};
+
+TEST_P(HeightDeviation, FromH9) {
+  ConnectionRecord rec = worked_example();
+  rec.key_row.key_height_h = GetParam().h;
+  EXPECT_NEAR(key_height_deviation(rec), GetParam().deviation, 1e-18L);
+  EXPECT_EQ(rec.cancelled, GetParam().cancelled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rating, HeightDeviation, ValuesIn(kHeightDeviations),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Inconsistent key rows and loads stop instead of producing NaN or infinity ----
 
 struct FatalCase {
