@@ -1,6 +1,7 @@
 // Rating speed: the computation after the key row refresh runs after every accepted input change.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_context.h"
 #include "calc/rating.h"
 
 namespace {
@@ -54,5 +55,18 @@ void BM_computeRatingWithMessages(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_computeRatingWithMessages);
+
+// A whole run as after an input change: key row refresh from the shipped table, h9, computation.
+void BM_runRating(benchmark::State& state) {
+  vx11::BenchContext b;
+  b.rec = example_record();
+  b.rec.key_row_number = 12;  // 5 x 6.5
+  for (auto _ : state) {
+    vx11::run_rating(b.ctx);
+    benchmark::DoNotOptimize(b.rec.safety_smax);
+  }
+  if (b.rec.cancelled || b.rec.fatal_error) state.SkipWithError("din6888 not readable");
+}
+BENCHMARK(BM_runRating)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

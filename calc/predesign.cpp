@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calc/key_table.h"
+#include "calc/table_object.h"
 #include "report/format.h"
 #include "report/guarded_math.h"
 
@@ -27,6 +29,52 @@ std::optional<Real> shaft_diameter_estimate(const ConnectionRecord& rec, Message
   const Real moment = with_ka ? 32 * tn * rec.application_factor_ka * 1000 : 32 * tn * 1000;
   const Real base = moment / (re_min * kPi * 0.2L);
   return power(messages, "", 1.0L / 3, base);
+}
+
+namespace {
+
+std::optional<Real> propose(CalcContext& ctx, bool with_ka, int mode) {
+  std::optional<Real> d;
+  if (const auto estimate = shaft_diameter_estimate(ctx.rec, ctx.messages, with_ka)) {
+    const Real rounded = round_to_shaft_series(ctx, mode, *estimate);
+    if (!ctx.rec.cancelled) d = rounded;
+  } else {
+    ctx.ui.message(kCaptionInfo, kNoProposalText);
+  }
+  ctx.rec.cancelled = false;
+  return d;
+}
+
+}  // namespace
+
+std::optional<Real> propose_predesign_diameter(CalcContext& ctx, const PredesignEdits& edits) {
+  store_predesign_edits(ctx.rec, ctx.format, edits);
+  return propose(ctx, true, 0);
+}
+
+std::optional<Real> propose_dimension_diameter(CalcContext& ctx) { return propose(ctx, false, 1); }
+
+bool confirm_predesign(CalcContext& ctx, const PredesignEdits& edits) {
+  store_predesign_edits(ctx.rec, ctx.format, edits);
+  TableObject& t = ctx.tables;
+  t.set_titles("", "Scheibenfeder nach DIN 6888");
+  if (!t.open_table(ctx, "din6888")) return false;
+  if (!t.create_index(ctx, t.field_name(2), "din6888")) {
+    t.close_table();
+    return false;
+  }
+  // Six decimals whatever the display settings: cut to one, a d such as 17.04 would find a key
+  // whose range ends at 17 mm, below d.
+  t.find_nearest(fmtFixed(FormatSettings{}, 3, 6, ctx.rec.shaft_diameter_d));
+  ctx.help_number = kKeyTableHelp;
+  t.browse(ctx, 1);
+  if (!ctx.rec.cancelled) {
+    ctx.rec.key_row = read_key_row(t);
+    ctx.rec.key_row_number = t.current_record();
+  }
+  t.close_table();
+  ctx.rec.cancelled = false;
+  return true;
 }
 
 }  // namespace vx11

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "calc/calc_context.h"
 #include "calc/connection_record.h"
 #include "report/format_settings.h"
 #include "report/message_list.h"
@@ -41,5 +42,8 @@ Real key_height_deviation(ConnectionRecord& rec);
 // deviation of h9 at the key height (0 when the lookup failed).
 void compute_rating(ConnectionRecord& rec, MessageList& messages, const FormatSettings& format,
                     Real h_deviation_mm);
+
+// The whole run on the program state: input checks, key row refresh, h9 lookup, computation.
+void run_rating(CalcContext& ctx);
 
 }  // namespace vx11
