@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "calc/rating.h"
 #include "project/input_data.h"
 
 namespace vx11 {
@@ -15,16 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The rows of din6888 the examples use: record number, h and d2 (for the key length).
+// The rows of din6888 the examples use: record number, the row's values, and the lower
+// deviation of h9 at h (mm).
 struct KeyRowUse {
   int number;
-  Real h;
-  Real d2;
+  Real d1_min, d1_max, b, h, d2, r1, t1_a, t1_b, t2_a, t2_b;
+  Real h9_lower;
 };
-constexpr KeyRowUse k5x6_5{12, 6.5L, 16};   // 5 x 6.5, shafts 17..22
-constexpr KeyRowUse k6x11{18, 11, 28};      // 6 x 11, shafts 22..30
-constexpr KeyRowUse k8x13{21, 13, 32};      // 8 x 13, shafts 30..38
-constexpr KeyRowUse k4x6_5{10, 6.5L, 16};   // 4 x 6.5, shafts 12..17
+constexpr KeyRowUse k5x6_5{12, 17, 22, 5, 6.5L, 16, 0.2L, 4.5L, 5.4L, 2.2L, 1.3L, -0.036L};
+constexpr KeyRowUse k6x11{18, 22, 30, 6, 11, 28, 0.4L, 8.6L, 9.5L, 2.6L, 1.7L, -0.043L};
+constexpr KeyRowUse k8x13{21, 30, 38, 8, 13, 32, 0.4L, 10.2L, 11.5L, 3.0L, 1.7L, -0.043L};
+constexpr KeyRowUse k4x6_5{10, 12, 17, 4, 6.5L, 16, 0.2L, 5.0L, 5.6L, 1.7L, 1.1L, -0.036L};
 
 // A material of wst1base with its record number there.
 struct MaterialUse {
@@ -203,6 +205,38 @@ TEST(ShippedExamples, AreWhatTheWriterMakes) {
     EXPECT_TRUE(read_input_data(again, back.rec, back.doc).complete) << ex.file;
     EXPECT_EQ(back.rec.shaft_diameter_d, ex.example.rec.shaft_diameter_d) << ex.file;
     EXPECT_EQ(back.rec.key_row_number, ex.example.rec.key_row_number) << ex.file;
+  }
+}
+
+// Each example read back and rated with its key row: the outcome it was made to show.
+TEST(ShippedExamples, RateAsIntended) {
+  struct Case {
+    const char* file;
+    const KeyRowUse& key;
+    std::vector<std::string> messages;
+  };
+  const Case cases[] = {
+      {"beispiel.vxk", k5x6_5, {"Fehler : Smax<1 (0.99 Scheibenfeder)", "Warnung: tau max / Re > 0.7 ! (1.108)"}},
+      {"zwei_federn.vxk", k6x11, {}},
+      {"biegung.vxk", k8x13, {"Warnung: D au\xE1" "erhalb DIN !"}},
+      {"ueberlast.vxk", k4x6_5,
+       {"Fehler : Smax<1 (0.76 Nabe)", "Fehler : Smax<1 (0.84 Scheibenfeder)", "Warnung: tau max / Re > 0.7 ! (1.679)"}},
+  };
+  const FormatSettings format;
+  for (const Case& c : cases) {
+    Example e = base();
+    std::ifstream in(fs::path(VX11_SOURCE_DIR) / "examples" / c.file, std::ios::binary);
+    ASSERT_TRUE(read_input_data(in, e.rec, e.doc).complete) << c.file;
+    const KeyRowUse& k = c.key;
+    ASSERT_EQ(e.rec.key_row_number, k.number) << c.file;
+    e.rec.key_row = {k.d1_min, k.d1_max, k.b, k.h, k.d2, k.r1, k.t1_a, k.t1_b, k.t2_a, k.t2_b, "", ""};
+    MessageList messages;
+    ASSERT_TRUE(begin_rating(e.rec, messages)) << c.file;
+    compute_rating(e.rec, messages, format, k.h9_lower);
+    EXPECT_FALSE(e.rec.fatal_error) << c.file;
+    ASSERT_EQ(messages.count(), c.messages.size()) << c.file << ": " << messages.entry(1);
+    for (std::size_t i = 0; i < c.messages.size(); ++i)
+      EXPECT_EQ(messages.entry(static_cast<int>(i) + 1), c.messages[i].substr(0, 36)) << c.file;
   }
 }
 
