@@ -14,11 +14,8 @@ std::string keySizeText(const FormatSettings& s, const ConnectionRecord& rec) {
          fmtSig(s, rec.key_row.key_height_h);
 }
 
-std::string reportTitle(std::string_view short_name, std::string_view version, std::string_view method) {
-  std::string t(short_name);
-  t += " V";
-  t += version;
-  t += "  Scheibenfederberechnung nach DIN 6892 ";
+std::string reportTitle(const ProgramIdentity& id, std::string_view method) {
+  std::string t = id.short_name + " V" + id.version + "  Scheibenfederberechnung nach DIN 6892 ";
   t += method;
   return t;
 }
@@ -101,18 +98,18 @@ PrintBlock dimensionsAndMaterialsBlock(const ConnectionRecord& rec, const Format
   if (!trimBlanks(m[kShaft].number).empty()) {
     b.lines.push_back(pairLine("Werkstoffnummer", "", "", m[kShaft].number, m[kHub].number));
   }
-  const auto pair3 = [&](const char* label, const char* symbol, const std::string& unit,
-                         const std::string& shaft, const std::string& hub) {
+  const auto addPair = [&](const char* label, const char* symbol, const std::string& unit,
+                           const std::string& shaft, const std::string& hub) {
     b.lines.push_back(pairLine(label, symbol, unit, shaft, hub));
   };
   b.lines.push_back(bodyLine("Werkstoffname 1/2:         " + padLeft(m[kShaft].name, 20) + " / " +
                              padLeft(m[kHub].name, 20)));
   b.lines.push_back(singleRule());
-  pair3(kYieldStress, "Re", mpa, stress(s, m[kShaft].yield_re), stress(s, m[kHub].yield_re));
-  pair3(kSupportFactor, "fS", "", factor(s, rec.support_factor_fs[kShaft]), factor(s, rec.support_factor_fs[kHub]));
-  pair3(kHardnessFactor, "fH", "", factor(s, rec.hardness_factor_fh[kShaft]),
+  addPair(kYieldStress, "Re", mpa, stress(s, m[kShaft].yield_re), stress(s, m[kHub].yield_re));
+  addPair(kSupportFactor, "fS", "", factor(s, rec.support_factor_fs[kShaft]), factor(s, rec.support_factor_fs[kHub]));
+  addPair(kHardnessFactor, "fH", "", factor(s, rec.hardness_factor_fh[kShaft]),
         factor(s, rec.hardness_factor_fh[kHub]));
-  pair3(kPermissiblePressure, "pzul", mpa, stress(s, rec.plim[kShaft]), stress(s, rec.plim[kHub]));
+  addPair(kPermissiblePressure, "pzul", mpa, stress(s, rec.plim[kShaft]), stress(s, rec.plim[kHub]));
 
   const auto key_lines = {
       emptyLine(),
@@ -191,13 +188,13 @@ std::string partHeaderLine(std::string_view name, std::string_view number) {
 }
 
 PageHeaderTexts resultReportHeader(const ConnectionRecord& rec, const std::array<std::string, 3>& info_text,
-                                   std::string_view short_name, std::string_view version) {
-  return headerWithTitle(reportTitle(short_name, version, "Meth.B"), rec, info_text);
+                                   const ProgramIdentity& id) {
+  return headerWithTitle(reportTitle(id, "Meth.B"), rec, info_text);
 }
 
 PageHeaderTexts excerptHeader(const ConnectionRecord& rec, const std::array<std::string, 3>& info_text,
-                              std::string_view short_name, std::string_view version) {
-  return headerWithTitle(reportTitle(short_name, version, "Methode B"), rec, info_text);
+                              const ProgramIdentity& id) {
+  return headerWithTitle(reportTitle(id, "Methode B"), rec, info_text);
 }
 
 std::vector<PrintBlock> resultReportBlocks(const ConnectionRecord& rec, const FormatSettings& s) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/connection_record.h"
+#include "project/identity.h"
 #include "report/format_settings.h"
 #include "report/print_lines.h"
 
@@ -27,9 +28,9 @@ std::string partHeaderLine(std::string_view name, std::string_view number);
 
 // Header of the result report ("... nach DIN 6892 Meth.B") and of the excerpt ("... Methode B").
 PageHeaderTexts resultReportHeader(const ConnectionRecord& rec, const std::array<std::string, 3>& info_text,
-                                   std::string_view short_name, std::string_view version);
+                                   const ProgramIdentity& id);
 PageHeaderTexts excerptHeader(const ConnectionRecord& rec, const std::array<std::string, 3>& info_text,
-                              std::string_view short_name, std::string_view version);
+                              const ProgramIdentity& id);
 
 // The six blocks of the result report; a page header with column heads and an empty line
 // precede every block that follows a page end.

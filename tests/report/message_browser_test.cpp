@@ -37,7 +37,7 @@ class MessageBrowserTest : public ::testing::Test {
   MessageList messages;
   bool cancelled = true;
   int help_number = 0;
-  test::ScriptedInteraction ui;
+  test::RecordingInteraction ui;
   RecordingDialog dialog;
 };
 
@@ -79,19 +79,19 @@ TEST_F(MessageBrowserTest, ExtendedHelpLevelWalksThroughEveryMessage) {
 }
 
 TEST_F(MessageBrowserTest, CancelAndGoingOnEndTheLoopAtOnce) {
-  ui.choices = {std::nullopt};
+  // Cancel; then the first message and "Weiter/zurück..." instead of the preselected second;
+  // then the last message, after which the preselection passes the end and the loop stops.
+  ui.choices = {std::nullopt, 0, 2, 1};
   auto b = browsing();
   showMessages(b);
   EXPECT_TRUE(cancelled);
   EXPECT_EQ(ui.presets.size(), 1u);
 
-  ui.choices = {0, 2};  // the first message, then "Weiter/zurück..." instead of the preselected second
   showMessages(b);
   EXPECT_FALSE(cancelled);
   EXPECT_EQ(ui.presets, (std::vector<int>{2, 2, 1}));
   EXPECT_EQ(dialog.seen.size(), 1u);
 
-  ui.choices = {1};  // the last message: the preselection passes the end and the loop stops
   showMessages(b);
   EXPECT_EQ(ui.presets.size(), 4u);
   EXPECT_EQ(dialog.seen.size(), 2u);
@@ -112,20 +112,18 @@ TEST_F(MessageBrowserTest, ChangedDescriptionIsSavedOnlyOnYes) {
   dialog.change = MessageDescription{"neu U", "neu A"};
   std::filesystem::create_directories(folder.path() / "work");
   auto b = browsing();
-  ui.answers = {Answer::No};
+  ui.answers = {Answer::No, Answer::Yes, Answer::Cancel};
   showDescription(b, 1);
   EXPECT_EQ(test::readBytes(folder.file("vx11.err")), kFile);
 
-  ui.answers = {Answer::Yes};
   showDescription(b, 1);
-  EXPECT_EQ(ui.questions, (std::vector<std::string>{"Save Changes ?", "Save Changes ?"}));
+  EXPECT_EQ(ui.asked.back(), "VX11  -  Scheibenfederberechnung|Save Changes ?");
   std::string expected = kFile;
   expected.replace(expected.find("U Smax"), 6, "neu U");
   expected.replace(expected.find("A Smax"), 6, "neu A");
   EXPECT_EQ(test::readBytes(folder.file("vx11.err")), expected);
 
   cancelled = false;
-  ui.answers = {Answer::Cancel};
   showDescription(b, 2);
   EXPECT_TRUE(cancelled);
   EXPECT_EQ(test::readBytes(folder.file("vx11.err")), expected);

@@ -90,7 +90,7 @@ class DescriptionFileTest : public ::testing::Test {
  protected:
   test::ScratchFolder folder{"descriptions"};
   DescriptionFiles files{folder.file("vx11.err"), folder.file("work.err")};
-  test::ScriptedInteraction ui;
+  test::RecordingInteraction ui;
   bool cancelled = false;
 };
 

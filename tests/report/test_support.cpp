@@ -7,22 +7,11 @@
 
 namespace vx11::test {
 
-std::optional<int> ScriptedInteraction::choose(const std::string& caption, const std::vector<std::string>& items,
-                                               int preset) {
+std::optional<int> RecordingInteraction::choose(const std::string& caption, const std::vector<std::string>& items,
+                                                int preset) {
   presets.push_back(preset);
   choice_items = items;
-  if (choices.empty()) return BatchInteraction::choose(caption, items, preset);
-  const auto c = choices.front();
-  choices.pop_front();
-  return c;
-}
-
-Answer ScriptedInteraction::ask_yes_no_cancel(const std::string& caption, const std::string& text) {
-  questions.push_back(text);
-  if (answers.empty()) return BatchInteraction::ask_yes_no_cancel(caption, text);
-  const Answer a = answers.front();
-  answers.pop_front();
-  return a;
+  return ScriptedInteraction::choose(caption, items, preset);
 }
 
 ScratchFolder::ScratchFolder(const std::string& name)

@@ -1,7 +1,6 @@
 // Shared pieces of the report tests: a scripted person, a scratch folder, file reading.
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,18 +9,12 @@
 
 namespace vx11::test {
 
-// Answers questions and choices from queues; an empty queue gives the batch default.
-class ScriptedInteraction : public BatchInteraction {
+// The scripted person of the tests, also keeping the preset and the items of every choice.
+class RecordingInteraction : public ScriptedInteraction {
  public:
-  ScriptedInteraction() { echo = false; }
   std::optional<int> choose(const std::string& caption, const std::vector<std::string>& items,
                             int preset) override;
-  Answer ask_yes_no_cancel(const std::string& caption, const std::string& text) override;
-
-  std::deque<std::optional<int>> choices;  // nullopt = Cancel
-  std::deque<Answer> answers;
-  std::vector<int> presets;      // preset of every choice shown
-  std::vector<std::string> questions;
+  std::vector<int> presets;
   std::vector<std::string> choice_items;  // items of the last choice
 };
 
