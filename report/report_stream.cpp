@@ -123,7 +123,7 @@ bool ReportStream::open_target() {
       if (!create_target(stream_path_)) return false;
       // The printer set-up sequence goes out unchanged before the text.
       std::ifstream setup(with_slash(source_.working_folder) + "TEXT.KVP", std::ios::binary);
-      if (setup.is_open()) *out_ << setup.rdbuf();
+      if (setup.is_open() && setup.peek() != std::char_traits<char>::eof()) *out_ << setup.rdbuf();
       return true;
     }
     case kChannelFile:
@@ -179,32 +179,29 @@ bool ReportStream::open_chosen_file(const char* extension, const std::string& ti
 }
 
 // The one place a stream file is created.
-bool ReportStream::create_target(const std::string& path) {
+bool ReportStream::try_create(const std::string& path) {
   stream_path_ = path;
   if (!to_file_) return true;
   file_.open(path, std::ios::binary | std::ios::trunc);
   if (!file_.is_open()) {
     file_.clear();
-    context_.ui.message(kCaptionError, "Ung\x81" "ltiger Dateiname \"" + path + "\" !");
-    abort();
     return false;
   }
   out_ = &file_;
   return true;
 }
 
+bool ReportStream::create_target(const std::string& path) {
+  if (try_create(path)) return true;
+  context_.ui.message(kCaptionError, "Ung\x81" "ltiger Dateiname \"" + path + "\" !");
+  abort();
+  return false;
+}
+
 bool ReportStream::create_temporary_out() {
   const std::string temp = temp_folder();
-  for (int i = 1; i <= 10; ++i) {
-    stream_path_ = temp + "$OUT" + std::to_string(i) + ".TMP";
-    if (!to_file_) return true;
-    file_.open(stream_path_, std::ios::binary | std::ios::trunc);
-    if (file_.is_open()) {
-      out_ = &file_;
-      return true;
-    }
-    file_.clear();
-  }
+  for (int i = 1; i <= 10; ++i)
+    if (try_create(temp + "$OUT" + std::to_string(i) + ".TMP")) return true;
   return create_target(stream_path_);  // the last name tried; reports the failure
 }
 

@@ -138,6 +138,7 @@ class ReportStream {
   bool choose_channel(int channel);
   bool open_target();
   bool open_chosen_file(const char* extension, const std::string& title);
+  bool try_create(const std::string& path);
   bool create_target(const std::string& path);
   bool create_temporary_out();
   void abort();
