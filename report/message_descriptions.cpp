@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "project/paths.h"
 #include "report/text.h"
 
 namespace vx11 {
@@ -16,13 +17,6 @@ bool readLine(std::istream& in, std::string& line) {
   if (!std::getline(in, line)) return false;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
-}
-
-std::string joinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != '/') path += '/';
-  path += name;
-  return path;
 }
 
 std::string writeErrorText(std::string_view path) {
@@ -46,9 +40,14 @@ bool copyOver(const std::string& from, const std::string& target) {
 }  // namespace
 
 DescriptionFiles descriptionFiles(std::string_view help_picture_folder, std::string_view temp_folder,
-                                  std::string_view lower_name) {
-  const std::string name = std::string(lower_name) + ".err";
-  return {joinPath(help_picture_folder, name), joinPath(temp_folder, name)};
+                                  const ProgramIdentity& id) {
+  const std::string name = id.description_file();
+  return {with_slash(help_picture_folder) + name, with_slash(temp_folder) + name};
+}
+
+DescriptionFiles descriptionFiles(const Configuration& config, const ProgramIdentity& id) {
+  const bool no_temp = trimBlanks(config.temp_folder).empty();
+  return descriptionFiles(config.plt_folder, no_temp ? temporary_folder() : config.temp_folder, id);
 }
 
 bool keyMatches(std::string_view line, std::string_view message) {

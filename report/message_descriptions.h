@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "project/configuration.h"
+#include "project/identity.h"
 #include "report/interaction.h"
 
 namespace vx11 {
@@ -27,7 +29,9 @@ struct DescriptionFiles {
   std::string work;
 };
 DescriptionFiles descriptionFiles(std::string_view help_picture_folder, std::string_view temp_folder,
-                                  std::string_view lower_name);
+                                  const ProgramIdentity& id);
+// The same from the configuration ("PLT Ordner"; an empty temporary folder is the system's).
+DescriptionFiles descriptionFiles(const Configuration& config, const ProgramIdentity& id);
 
 // True when the line is the key of the message: equal on the first 14 characters.
 bool keyMatches(std::string_view line, std::string_view message);

@@ -80,10 +80,18 @@ TEST(RewriteDescription, ReplacesOnlyTheFirstMatchingRecord) {
 }
 
 TEST(DescriptionFiles, NamedAfterTheProgramInBothFolders) {
-  const auto f = descriptionFiles("/usr/share/vx11", "/tmp/", "vx11");
+  const ProgramIdentity id;
+  const auto f = descriptionFiles("/usr/share/vx11", "/tmp/", id);
   EXPECT_EQ(f.source, "/usr/share/vx11/vx11.err");
   EXPECT_EQ(f.work, "/tmp/vx11.err");
-  EXPECT_EQ(descriptionFiles("", "", "vx11").source, "vx11.err");
+  EXPECT_EQ(descriptionFiles("", "", id).source, "vx11.err");
+
+  Configuration config = default_configuration("/start/");
+  config.plt_folder = "/opt/vx11/share/vx11/";
+  config.temp_folder = "/var/tmp";
+  const auto c = descriptionFiles(config, id);
+  EXPECT_EQ(c.source, "/opt/vx11/share/vx11/vx11.err");
+  EXPECT_EQ(c.work, "/var/tmp/vx11.err");
 }
 
 class DescriptionFileTest : public ::testing::Test {
