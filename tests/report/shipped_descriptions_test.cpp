@@ -4,10 +4,12 @@
 #include <sstream>
 #include <vector>
 
+#include "calc/rating.h"
 #include "report/guarded_math.h"
 #include "report/message_descriptions.h"
 #include "report/message_list.h"
 #include "test_support.h"
+#include "worked_example.h"
 
 namespace vx11 {
 namespace {
@@ -63,10 +65,7 @@ TEST(ShippedDescriptions, EveryMessageOfTheSystemIsDescribed) {
   std::vector<std::string> messages;
   for (int i = 1; i <= guarded.count(); ++i) messages.push_back(guarded.entry(i));
   const char* const fixed[] = {
-      "Fatal  : d = 0 !", "Fatal  : TN = 0 !", "Fatal  : KA = 0 !", "Fatal  : d2 = 0 !",
-      "Fehler : Seq<1 (0.50 Welle)", "Fehler : Smax<1 (0.68 Scheibenfeder)",
-      "Warnung: D au\xE1" "erhalb DIN !", "Warnung: tau max / Re > 0.7 ! (1.156",
-      "Error: function tan in Unit math", "DBF #7 not found.", "DBF #61 not found.",
+      "Fehler : Seq<1 (0.50 Welle)", "Error: function tan in Unit math", "DBF #7 not found.", "DBF #61 not found.",
       "Werkstofftyp  5 nicht gefunden.", "Werkstofftyp 12 nicht gefunden.", "Fatal  : DIN 6885 Datenbank",
       "Fehler in GetArcCenter (dphi = 0 ! ", "GetArcCenter l12=0", "Schraffurfehler", "Fatal  : n schraff !",
       "Fatal  : schraff schnittp", "Fatal  : QSORT2 error", "ung\x81ltige ISO-Toleranz",
@@ -76,6 +75,16 @@ TEST(ShippedDescriptions, EveryMessageOfTheSystemIsDescribed) {
       "Error in DXF File", "error blockno.", "out of memory !", "file not found",
   };
   messages.insert(messages.end(), std::begin(fixed), std::end(fixed));
+  namespace t = rating_text;
+  for (const auto text : {t::kDiameterZero, t::kTorqueZero, t::kFactorZero, t::kKeyDiameterZero, t::kHeightOutside,
+                          t::kRoundingTooLarge, t::kDepthOutside, t::kShaftAreaNotPositive, t::kDepthNotBelowHeight,
+                          t::kHubAreaNotPositive, t::kDepthNotBelowShaft, t::kPressureEqZero, t::kPressureMaxZero,
+                          t::kNotRepresentable, t::kOutsideRange}) {
+    messages.emplace_back(text);
+  }
+  MessageList run;
+  test::workedExample(run);  // the safety errors and the tau warning as the rating words them
+  for (int i = 1; i <= run.count(); ++i) messages.push_back(run.entry(i));
   for (const auto& m : messages) {
     const auto d = describeForPrint(kShipped, m);
     EXPECT_NE(d.cause, kNoDescription) << m;

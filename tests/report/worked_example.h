@@ -1,4 +1,4 @@
-// The rating's worked example as a filled record: inputs and the results the rating lists for it.
+// The rating's worked example as a filled record: its inputs, rated by the rating itself.
 #pragma once
 
 #include <array>
@@ -9,10 +9,10 @@
 
 namespace vx11::test {
 
-// Inputs, key row and the listed results; the message list gets the run's three messages.
+// Inputs and key row, rated; the message list holds the run's three messages.
 ConnectionRecord workedExample(MessageList& messages);
 
-// The same connection with two keys: bearing factors 0.66 and 0.55 and the pressures that follow.
+// The same connection with two keys (bearing factors 0.66 and 0.55), rated.
 ConnectionRecord workedExampleTwoKeys(MessageList& messages);
 
 // The information lines of the input data used in the report headers.
