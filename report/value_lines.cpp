@@ -1,0 +1,92 @@
+#include "report/value_lines.h"
+
+#include <cmath>
+#include <limits>
+
+#include "report/format.h"
+#include "report/text.h"
+
+namespace vx11 {
+
+namespace {
+constexpr const char* kEol = "\r\n";
+}
+
+void writeTextLine(std::ostream& out, std::string_view text) { out << text << kEol; }
+void writeIntLine(std::ostream& out, long long value) { out << fmtInt(value) << kEol; }
+void writeTruthLine(std::ostream& out, bool value) { out << (value ? "TRUE" : "FALSE") << kEol; }
+void writeCharLine(std::ostream& out, char value) { out << value << kEol; }
+
+void writeFieldsLine(std::ostream& out, const std::array<std::string, 4>& fields) {
+  for (const auto& f : fields) out << f << '|';
+  out << kEol;
+}
+
+std::string realValueText(const FormatSettings& s, Real x) {
+  if (x < 1 && std::fabs(x - std::round(x)) < 1E-10L) return fmtSig(s, x);
+  // fmtSig's integer width: no padding, the number keeps all its digits.
+  return fmtFixed(s, 0, 7, x);
+}
+
+void writeRealLine(std::ostream& out, const FormatSettings& s, Real value) {
+  out << realValueText(s, value) << kEol;
+}
+
+bool ValueLineReader::next(std::string& line) {
+  line.clear();
+  if (ended_ || !std::getline(in_, line)) {
+    ended_ = true;
+    line.clear();
+    return false;
+  }
+  ++line_;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+std::string ValueLineReader::text() {
+  std::string line;
+  next(line);
+  return line;
+}
+
+long long ValueLineReader::integer() { return parseInt(text()); }
+
+std::int16_t ValueLineReader::int16() {
+  const long long v = integer();
+  if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max()) return 0;
+  return static_cast<std::int16_t>(v);
+}
+
+Real ValueLineReader::real() {
+  std::string t = text();
+  for (char& c : t)
+    if (c == ',') c = '.';
+  return parseReal(t);
+}
+
+bool ValueLineReader::truth() { return upper(trimBlanks(text())) == "TRUE"; }
+
+char ValueLineReader::character() {
+  const std::string t = text();
+  return t.empty() ? ' ' : t.front();
+}
+
+std::array<std::string, 4> ValueLineReader::fields() {
+  const std::string t = text();
+  std::array<std::string, 4> f;
+  std::size_t start = 0;
+  for (auto& field : f) {
+    const auto bar = t.find('|', start);
+    if (bar == std::string::npos) {
+      field = t.substr(std::min(start, t.size()));
+      start = t.size();
+      continue;
+    }
+    field = t.substr(start, bar - start);
+    start = bar + 1;
+  }
+  return f;
+}
+
+}  // namespace vx11
