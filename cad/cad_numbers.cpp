@@ -18,9 +18,10 @@ void appendCadReal(std::string& out, Real x, int decimals) {
     return;
   }
   const char* begin = buf;
+  const char* end = res.ptr;
   // A value that rounds to zero is written without a sign.
-  if (*begin == '-' && std::all_of(begin + 1, res.ptr, [](char c) { return c == '0' || c == '.'; })) ++begin;
-  out.append(begin, res.ptr);
+  if (*begin == '-' && std::all_of(begin + 1, end, [](char c) { return c == '0' || c == '.'; })) ++begin;
+  out.append(begin, end);
 }
 
 std::string cadReal(Real x, int decimals) {

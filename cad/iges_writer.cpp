@@ -1,7 +1,6 @@
 #include "cad/iges_writer.h"
 
 #include <array>
-#include <cstdio>
 #include <cmath>
 #include <istream>
 #include <ostream>
@@ -64,8 +63,8 @@ void IgesWriter::start() {
 }
 
 void IgesWriter::header(std::string_view file_name, Real max_coordinate, const std::tm& date) {
-  char stamp[16];
-  std::snprintf(stamp, sizeof stamp, "%02d%02d%02d", date.tm_year % 100, date.tm_mon + 1, date.tm_mday);
+  const std::string stamp = fmtIntZero((date.tm_year % 100 + 100) % 100, 2) + fmtIntZero(date.tm_mon + 1, 2) +
+                            fmtIntZero(date.tm_mday, 2);
   std::string g = ",,";
   g += hollerith("FILE") + ",";
   g += hollerith(file_name) + ",";
@@ -76,7 +75,7 @@ void IgesWriter::header(std::string_view file_name, Real max_coordinate, const s
   g += ",1.0,2,";
   g += hollerith("MM");
   g += ",32767,3.2767D1,";
-  g += hollerith(std::string(stamp) + ".081107");
+  g += hollerith(stamp + ".081107");
   g += ",1.0D-8,";
   g += sigWithPoint(point_, max_coordinate) + ",";
   g += hollerith(cad_.program_name) + ",";
