@@ -97,11 +97,16 @@ void drawSample(DrawingOutput& out) {
 void drawTwelveMemberBlock(DrawingOutput& out) {
   out.DrawingHeader(0, 0, 100, 100);
   out.BeginBlocks();
+  // Fifty members before, so that the twelve have long directory numbers in IGES.
+  out.BeginBlock("FIFTY");
+  for (int i = 0; i < 50; ++i) out.DrawLine(0, i, 1, i);
+  out.EndBlock();
   out.BeginBlock("GRID12");
   for (int i = 0; i < 12; ++i) out.DrawLine(i, 0, i, 10);
   out.EndBlock();
   out.EndBlocks();
   out.BeginEntities();
+  out.InsertBlock("FIFTY", 10, 10, 0, 1, 1);
   out.InsertBlock("GRID12", 50, 50, 0, 1, 1);
 }
 

@@ -77,7 +77,7 @@ struct CadWorld {
 // One drawing with one element of every kind: frame, a block with a line, pens, line, circle, arc,
 // full arc, text, solid, polyline with an arc segment, a rotated and an unrotated insert.
 void drawSample(DrawingOutput& out);
-// A block of twelve members inserted once.
+// A block of twelve members after one of fifty, each inserted once.
 void drawTwelveMemberBlock(DrawingOutput& out);
 // Round rectangle, arrows and the four dimension kinds.
 void drawDimensions(DrawingOutput& out);
