@@ -16,6 +16,7 @@ constexpr std::array<const char*, 5> kFormatCodes = {"HPL", "PS", "PLT", "PL2", 
 constexpr std::array<const char*, 5> kFormatNames = {"HP-GL Laserjet (HPL)", "Postscript  (PS)",
                                                      "HP-GL Plotter (PLT)", "HP-GL/2 (PL2)", "Aristo  (ART)"};
 constexpr std::array<const char*, 3> kInterfaceNames = {"seriell", "parallel", "Datei"};
+constexpr int kMaxPromptTries = 20;
 
 int interfaceNumber(PlotInterface i) { return i == PlotInterface::Serial ? 1 : 3; }
 
@@ -99,8 +100,10 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
   std::string folder = folderOf(current.substr(0, current.find(' ')));
   if (folder.empty()) folder = "c:\\zeichnr";
   std::optional<std::string> dir;
-  // Asked again until there is an answer; Cancel ends the sequence.
-  for (;;) {
+  // Asked again until there is an answer; Cancel ends the sequence, and so does a person (or a
+  // batch run) that keeps giving the same unusable answer.
+  for (int tries = 0;; ++tries) {
+    if (tries == kMaxPromptTries) return std::nullopt;
     dir = ui.ask_text(title, "Programmverzeichnis von " + program_file, folder);
     if (!dir) return std::nullopt;
     if (!trimBlanks(*dir).empty()) break;
@@ -158,7 +161,7 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
 
   if (line.size() <= kMaxPassedCommandLine) return line;
   ui.message(kCaptionInfo, "Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt.");
-  for (;;) {
+  for (int tries = 0; tries < kMaxPromptTries; ++tries) {
     auto name = ui.ask_text(title, "Name der Batch-Datei (ohne .bat)", "");
     if (!name) return std::nullopt;
     const std::string n = trimBlanks(*name);
@@ -166,6 +169,7 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
     if (auto path = writeBatchFile(temp_folder, n, line)) return path;
     ui.message(kCaptionError, "Datei " + n + ".BAT " + "kann nicht angelegt werden");
   }
+  return std::nullopt;
 }
 
 }  // namespace vx11
