@@ -17,6 +17,8 @@ DxfWriter::DxfWriter(std::ostream& out, const CadSettings& cad, const FormatSett
   buf_.reserve(4096);
 }
 
+void DxfWriter::setLayer(std::string_view layer) { layer_ = std::string(layer.substr(0, 32)); }
+
 void DxfWriter::code(int c) {
   char digits[8];
   auto res = std::to_chars(digits, digits + sizeof digits, c);

@@ -24,7 +24,7 @@ class DxfWriter {
  public:
   DxfWriter(std::ostream& out, const CadSettings& cad, const FormatSettings& format);
 
-  void setLayer(std::string_view layer) { layer_.assign(layer.substr(0, 32)); }
+  void setLayer(std::string_view layer);
   const std::string& layer() const { return layer_; }
   // Block files of the screen keep texts in the program's own code page.
   void setTextConversion(bool on) { convert_text_ = on; }

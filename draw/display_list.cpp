@@ -18,28 +18,28 @@ bool appendFast(std::string& out, double x) {
     out.push_back('0');
     return true;
   }
-  double a = std::fabs(x);
+  const double a = std::fabs(x);
   if (!(a >= 1e-4 && a < 1e8)) return false;
-  // Decimal exponent e with 10^e <= a < 10^(e+1), for e in -4..7.
+  // Bounds 10^e for e = -4 .. 7, index e + 4.
+  static constexpr std::array<double, 12> kBound = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
   int e = 7;
-  while (e > -4 && a < (e >= 0 ? kPow10[static_cast<std::size_t>(e)] : 1.0 / kPow10[static_cast<std::size_t>(-e)])) --e;
+  while (e > -4 && a < kBound[static_cast<std::size_t>(e + 4)]) --e;
   int shift = 7 - e;  // 0..11
-  auto digits = static_cast<std::uint64_t>(std::llround(a * kPow10[static_cast<std::size_t>(shift)]));
+  auto digits = static_cast<std::uint64_t>(a * kPow10[static_cast<std::size_t>(shift)] + 0.5);
   if (digits >= 100000000ULL) {  // rounding carried into a new digit
     if (shift == 0) return false;
-    digits /= 10;
+    digits = (digits + 5) / 10;
     --shift;
   }
-  char buf[32];
-  int n = 0;
-  // Integer and fractional digits of digits / 10^shift.
-  char d[20];
+  // Digits in reverse, padded so that there is an integer digit.
+  char d[24];
   int nd = 0;
   for (std::uint64_t t = digits; t > 0; t /= 10) d[nd++] = static_cast<char>('0' + t % 10);
-  // d holds the digits in reverse; pad to more than shift digits so that there is an integer digit.
   while (nd <= shift) d[nd++] = '0';
-  int frac_end = 0;  // drop trailing zeros of the fraction
+  int frac_end = 0;  // trailing zeros of the fraction are dropped
   while (frac_end < shift && d[frac_end] == '0') ++frac_end;
+  char buf[32];
+  int n = 0;
   if (x < 0) buf[n++] = '-';
   for (int i = nd - 1; i >= shift; --i) buf[n++] = d[i];
   if (frac_end < shift) {
