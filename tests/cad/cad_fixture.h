@@ -43,6 +43,20 @@ class RecordingStarter : public ProcessStarter {
   int result = kStarted;
 };
 
+// A drawing surface with its own state and list.
+struct SurfaceProbe {
+  GraphicsState g;
+  DisplayList list;
+  bool cancelled = false;
+  SurfaceView view;
+  GraphicsSurface s{g, list, cancelled, view};
+  std::vector<std::string> records() const {
+    std::vector<std::string> r;
+    for (std::size_t i = 0; i < list.size(); ++i) r.emplace_back(list.record(i));
+    return r;
+  }
+};
+
 struct CadWorld {
   CadSettings cad;
   FormatSettings format;

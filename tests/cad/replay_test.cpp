@@ -29,12 +29,7 @@ class LogDevice : public ReplayDevice {
   }
 };
 
-struct ReplayProbe {
-  GraphicsState g;
-  DisplayList list;
-  bool cancelled = false;
-  SurfaceView view;
-  GraphicsSurface s{g, list, cancelled, view};
+struct ReplayProbe : SurfaceProbe {
   LogDevice window;
   ReplayProbe() {
     g.width = 100;

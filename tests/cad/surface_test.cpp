@@ -9,19 +9,6 @@
 namespace vx11::testing {
 namespace {
 
-struct SurfaceProbe {
-  GraphicsState g;
-  DisplayList list;
-  bool cancelled = false;
-  SurfaceView view;
-  GraphicsSurface s{g, list, cancelled, view};
-  std::vector<std::string> records() const {
-    std::vector<std::string> r;
-    for (std::size_t i = 0; i < list.size(); ++i) r.emplace_back(list.record(i));
-    return r;
-  }
-};
-
 TEST(DisplayList, RealsWithEightSignificantDigits) {
   struct Case {
     const char* name;
