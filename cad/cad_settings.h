@@ -15,11 +15,9 @@ struct CadSettings {
   std::array<int, 5> layer_colour{2, 2, 2, 3, 1};
   std::string text_style = "TXT8";        // "Textstil CAD"
   Real cad_text_width_factor = 1.0L;      // "Textbreitenfaktor CAD"
-  Real text_oblique_angle = 0;            // "Textwinkel"
   std::string cad_folder;                 // "CAD Ordner"
   std::string temp_folder = "/tmp";       // "Ordner für temporäre Dateien", after the folder check
   bool layer_monochrome = false;          // "Layer Monochrom"
-  Real graphics_text_width_factor = 0.8L; // "Textbreitenfaktor Grafik"
   std::array<int, 16> pen_colour = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};  // "Color Layer 16..31"
   std::array<int, 6> line_width_layer = {3, 1, 1, 1, 2, 3};  // "Line thickness Layer 0..5"
   std::array<int, 16> pen_line_width = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};  // "Strichstärke Layer 16..31"

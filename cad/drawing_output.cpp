@@ -44,7 +44,10 @@ std::tm DrawingOutput::now() const {
 }
 
 std::string DrawingOutput::blockFilePath(std::string_view name) const {
-  return withSeparator(c_.cad.temp_folder) + "$" + std::string(name) + ".dx$";
+  // A name read from a block file must not lead out of the temporary folder.
+  std::string safe(name);
+  std::replace(safe.begin(), safe.end(), '/', '_');
+  return withSeparator(c_.cad.temp_folder) + "$" + safe + ".dx$";
 }
 
 void DrawingOutput::fail(const std::string& message) {
@@ -202,6 +205,7 @@ void DrawingOutput::OpenOutputOn(int code, std::ostream& out, const std::string&
   code_ = 0;
   if (code == kOutScreen || (code == kOutIges && !scratch) || code < kOutDxf || code > kOutListing) return;
   file_name_ = file_name;
+  plot_line_.clear();
   begin(code, &out, scratch);
 }
 
@@ -264,7 +268,7 @@ void DrawingOutput::CloseOutput() {
   checkStreams();
   closeFiles();
   code_ = 0;
-  if (code == kOutPlot && !c_.cancelled) {
+  if (code == kOutPlot && !c_.cancelled && !plot_line_.empty()) {
     const std::string message = startResultMessage(c_.starter.start(plot_line_));
     if (!message.empty()) c_.ui.message(kCaptionError, message);
   }

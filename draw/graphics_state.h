@@ -39,7 +39,7 @@ struct GraphicsState {
   Real zoom_factor = 1.2L;  // 0 counts as 1.0
   Real pan_factor = 0.1L;
   Real text_height_factor = 1.0L;  // 0 counts as 1.0
-  Real text_width_factor = 0.8L;   // 0 counts as 1.0
+  Real text_width_factor = 0.8L;   // "Textbreitenfaktor Grafik"; 0 counts as 1.0
   std::string font_name = "Arial";
   std::uint16_t font_style = 0;  // bit 0 bold, 1 italic, 2 underline, 3 strike-out; used when 1..15
   bool colour_graphics = true;
