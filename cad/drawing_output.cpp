@@ -78,6 +78,7 @@ void DrawingOutput::reset() {
   entities_open_ = false;
   depth_ = 0;
   io_failed_ = false;
+  frame_pending_ = false;
   transform_ = Transform{};
   defined_blocks_.clear();
 }
@@ -698,10 +699,9 @@ void DrawingOutput::DrawingHeader(Real x1, Real y1, Real x2, Real y2) {
       break;
   }
   checkStreams();
-  if ((code_ == kOutScreen || code_ == kOutPlot) && c_.cad.print_frame) {
-    SetPen(kFramePen);
-    DrawRect(x1, y1, x2, y2);
-  }
+  // The plot file can take lines only in its entities section: its frame waits for BeginEntities.
+  frame_pending_ = code_ == kOutPlot && c_.cad.print_frame;
+  if (code_ == kOutScreen && c_.cad.print_frame) drawFrame();
   if (code_ == kOutScreen && !c_.cancelled) {
     const Real w = fx2_ - fx1_, h = fy2_ - fy1_;
     SetPen(kFooterPen);
@@ -711,6 +711,11 @@ void DrawingOutput::DrawingHeader(Real x1, Real y1, Real x2, Real y2) {
                                c_.cad.program_version + "  " + leftPart(project_file, 120);
     DrawText(footer, x1 + 0.005L * w, y1 + 0.002L * h);
   }
+}
+
+void DrawingOutput::drawFrame() {
+  SetPen(kFramePen);
+  DrawRect(fx1_ - dx_, fy1_ - dy_, fx2_ - dx_, fy2_ - dy_);
 }
 
 void DrawingOutput::BeginBlocks() {
@@ -846,6 +851,10 @@ void DrawingOutput::BeginEntities() {
   }
   checkStreams();
   if (code_ != kOutScreen && code_ != kOutPlot) return;
+  if (frame_pending_) {
+    frame_pending_ = false;
+    drawFrame();
+  }
   const Real w = fx2_ - fx1_, h = fy2_ - fy1_;
   auto logo = [&](const char* name, Real fy) {
     std::error_code ec;

@@ -119,6 +119,7 @@ class DrawingOutput {
   void fail(const std::string& message);
   void checkStreams();
   void closeFiles();
+  void drawFrame();
 
   // Elements after the origin offset.
   void line(Real x1, Real y1, Real x2, Real y2);
@@ -161,6 +162,7 @@ class DrawingOutput {
   bool entities_open_ = false;
   int depth_ = 0;
   bool io_failed_ = false;
+  bool frame_pending_ = false;
   Transform transform_;
   Real fx1_ = 0, fy1_ = 0, fx2_ = 0, fy2_ = 0;
 };

@@ -41,6 +41,7 @@ fs::path writeAllSamples() {
   }
   // The plot file goes to the temporary folder under its fixed name.
   CadWorld plot(dir);
+  plot.cad.print_frame = true;  // its frame lines must land in the entities section
   plot.ui.texts = {std::string("zeichnr-probe")};
   plot.out.OpenOutput(kOutPlot);
   drawSample(plot.out);
