@@ -90,6 +90,7 @@ TEST_F(Tdbf4Test, EditingWritesTheFieldBackToTheFile) {
   EXPECT_EQ(stored(folder + "/teile.dbf", 2, 2), "Gr\x94\xe1" "e");
   EXPECT_EQ(stored(folder + "/teile.dbf", 2, 3), "7.50");
   EXPECT_EQ(column(&w, 2).at(1), QStringLiteral("7.50"));  // shown as stored
+  EXPECT_TRUE(w.isVisible());  // Enter in a cell editor ends the edit, not the browser
   EXPECT_TRUE(ui.shown.empty());
 
   // A value that does not fit is refused: an error box, the file and the cell unchanged.
