@@ -56,4 +56,28 @@ class BatchInteraction : public Interaction {
   std::vector<std::string> shown;  // "caption|text" of every message box, in order
 };
 
+// Tests: answers are taken from queues in order; an empty queue answers like batch mode.
+class ScriptedInteraction : public BatchInteraction {
+ public:
+  std::vector<Answer> answers;                       // yes/no/cancel questions
+  std::vector<std::optional<int>> choices;           // choose
+  std::vector<std::optional<std::string>> texts;     // ask_text
+  std::vector<std::optional<std::string>> files;     // open_file and save_file
+  std::vector<std::string> asked;                    // "caption|text" of every question, in order
+
+  ScriptedInteraction() { echo = false; }
+  Answer ask_yes_no_cancel(const std::string& caption, const std::string& text) override;
+  std::optional<int> choose(const std::string& caption, const std::vector<std::string>& items,
+                            int preset) override;
+  std::optional<std::string> ask_text(const std::string& caption, const std::string& prompt,
+                                      const std::string& text) override;
+  std::optional<std::string> open_file(const std::string& title, const std::string& folder,
+                                       const std::string& filter) override;
+  std::optional<std::string> save_file(const std::string& title, const std::string& folder,
+                                       const std::string& name, const std::string& filter) override;
+
+ private:
+  std::size_t next_answer_ = 0, next_choice_ = 0, next_text_ = 0, next_file_ = 0;
+};
+
 }  // namespace vx11

@@ -1,0 +1,20 @@
+// Real and integer questions built on the text question: re-asked until the text converts and
+// lies in range; Cancel leaves the value unchanged.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calc/connection_record.h"
+#include "report/format_settings.h"
+#include "report/interaction.h"
+
+namespace vx11 {
+
+// Returns the accepted value, or nullopt when the person cancelled.
+std::optional<Real> ask_real(Interaction& ui, const FormatSettings& s, const std::string& prompt, Real value,
+                             Real minimum, Real maximum);
+std::optional<long long> ask_integer(Interaction& ui, const std::string& prompt, long long value,
+                                     long long minimum, long long maximum);
+
+}  // namespace vx11
