@@ -1,0 +1,46 @@
+#include "help/picture_print.h"
+
+#include <array>
+#include <fstream>
+
+#include "help/help_paths.h"
+#include "report/format.h"
+
+namespace vx11 {
+
+std::string printerPortDevice(int port) {
+  if (port < 1 || port > 4) return {};
+  return "/dev/lp" + fmtInt(port - 1);
+}
+
+bool copyPlot(std::istream& plot, std::ostream& port, bool control_sequences) {
+  if (control_sequences) port << kHpgl2Enter;
+  std::array<char, kPlotCopyBlock> block;
+  while (plot && port) {
+    plot.read(block.data(), block.size());
+    port.write(block.data(), plot.gcount());
+  }
+  const bool read_ok = plot.eof() && !plot.bad();
+  if (control_sequences) port << kHpgl2Leave;
+  port.flush();
+  return read_ok && static_cast<bool>(port);
+}
+
+bool printPlotFile(const std::string& plot_path, const std::string& device, bool control_sequences,
+                   Interaction& ui, bool& cancelled) {
+  std::ifstream plot(plot_path, std::ios::binary);
+  if (!plot) {
+    ui.message(kCaptionError, fileNotFoundText(plot_path));
+    cancelled = true;
+    return false;
+  }
+  std::ofstream port(device, std::ios::binary);
+  if (!port || !copyPlot(plot, port, control_sequences)) {
+    ui.message(kCaptionError, "Ausgabe auf " + device + " fehlgeschlagen !");
+    cancelled = true;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vx11
