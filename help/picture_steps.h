@@ -3,21 +3,12 @@
 
 #include <string>
 
+#include "help/help_numbers.h"
 #include "help/help_show.h"
 #include "help/picture_index.h"
 #include "report/interaction.h"
 
 namespace vx11 {
-
-// Help numbers of the list and its steps.
-inline constexpr int kHelpPictureList = 2300;
-inline constexpr int kHelpPictureAppend = 2310;
-inline constexpr int kHelpPictureDelete = 2320;
-inline constexpr int kHelpPictureChangeName = 2330;
-inline constexpr int kHelpPictureChangeInfo = 2340;
-inline constexpr int kHelpPictureInsert = 2350;
-inline constexpr int kHelpPicturePrintPort = 2360;
-inline constexpr int kHelpPicturePrintControl = 2370;
 
 inline constexpr int kMaxPictureInfo = 50;
 inline constexpr int kMaxPictureName = 8;
