@@ -1,0 +1,84 @@
+#include "report/report_layout.h"
+
+namespace vx11 {
+
+namespace {
+
+constexpr std::size_t kRuleWidth = 70;
+constexpr std::size_t kFrameWidth = 71;
+
+int known_mode(int mode) { return mode >= 1 && mode <= 4 ? mode : kRuleBoxLines; }
+
+std::string box_rule(char left, char fill, char right) {
+  return std::string(1, left) + std::string(kRuleWidth - 2, fill) + std::string(1, right);
+}
+
+}  // namespace
+
+std::string rule_line(Rule rule, int mode) {
+  switch (known_mode(mode)) {
+    case kRuleStars:
+      if (rule == Rule::Single) return std::string(kRuleWidth, '-');
+      if (rule == Rule::Double) return std::string(kRuleWidth, '=');
+      return std::string(kRuleWidth, '*');
+    case kRuleBlanks:
+      return std::string(kRuleWidth, ' ');
+    case kRuleCompressed:
+      return std::string(kSkipMarker);
+    default:
+      break;
+  }
+  switch (rule) {
+    case Rule::Single: return std::string(kRuleWidth, '\xC4');
+    case Rule::Double: return std::string(kRuleWidth, '\xCD');
+    case Rule::FrameTop: return box_rule('\xC9', '\xCD', '\xBB');
+    case Rule::FrameMiddle: return box_rule('\xCC', '\xCD', '\xB9');
+    case Rule::FrameBottom: return box_rule('\xC8', '\xCD', '\xBC');
+  }
+  return {};
+}
+
+char frame_side(int mode) {
+  switch (known_mode(mode)) {
+    case kRuleStars: return '*';
+    case kRuleBoxLines: return '\xBA';
+    default: return ' ';
+  }
+}
+
+bool is_rule_or_skip(std::string_view text, int mode) {
+  if (text == kSkipMarker) return true;
+  for (Rule r : {Rule::Single, Rule::Double, Rule::FrameTop, Rule::FrameMiddle, Rule::FrameBottom})
+    if (text == rule_line(r, mode)) return true;
+  return false;
+}
+
+std::string columns_line(std::initializer_list<std::pair<int, std::string_view>> fields, std::size_t width) {
+  std::string line;
+  std::size_t shift = 0;
+  for (const auto& [column, text] : fields) {
+    const std::size_t at = static_cast<std::size_t>(column > 0 ? column - 1 : 0) + shift;
+    if (line.size() > at) shift += line.size() - at;
+    else line.resize(at, ' ');
+    line += text;
+  }
+  line.resize(width, ' ');
+  return line;
+}
+
+std::string framed_line(int mode, std::initializer_list<std::pair<int, std::string_view>> texts) {
+  std::string line(kFrameWidth, ' ');
+  const char side = frame_side(mode);
+  line[0] = side;
+  line[kRuleWidth - 1] = side;
+  for (const auto& [column, text] : texts) {
+    std::size_t at = static_cast<std::size_t>(column > 1 ? column - 1 : 1);
+    for (char ch : text) {
+      if (at >= kRuleWidth - 1) break;
+      line[at++] = ch;
+    }
+  }
+  return line;
+}
+
+}  // namespace vx11
