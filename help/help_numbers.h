@@ -3,15 +3,15 @@
 
 #include <array>
 
+#include "report/report_stream.h"
+
 namespace vx11 {
 
 // Shared help file (below 4000).
 inline constexpr int kHelpLoads = 1000;
 inline constexpr int kHelpPrintSetup = 1030;
 inline constexpr int kHelpPrintSetupTable = 1040;
-inline constexpr int kHelpOutputChoice = 1050;
-inline constexpr int kHelpTextPrinter = 1060;
-inline constexpr int kHelpOutputFile = 1070;
+// 1050, 1060, 1070: kHelpChannelChoice, kHelpTextPrinter, kHelpOutputFile of the report stream.
 inline constexpr int kHelpUserFolder = 1120;
 inline constexpr int kHelpMessageChoice = 1210;
 inline constexpr int kHelpWorkingFolder = 1605;
@@ -51,7 +51,7 @@ inline constexpr int kHelpMaterialTypeTable = 9520;
 inline constexpr int kHelpShaftSeriesTable = 9530;
 
 inline constexpr std::array kHelpNumbers{
-    kHelpLoads, kHelpPrintSetup, kHelpPrintSetupTable, kHelpOutputChoice, kHelpTextPrinter, kHelpOutputFile,
+    kHelpLoads, kHelpPrintSetup, kHelpPrintSetupTable, kHelpChannelChoice, kHelpTextPrinter, kHelpOutputFile,
     kHelpUserFolder, kHelpMessageChoice, kHelpWorkingFolder, kHelpMessageDescription, kHelpMessageList,
     kHelpPictureList, kHelpPictureAppend, kHelpPictureDelete, kHelpPictureChangeName, kHelpPictureChangeInfo,
     kHelpPictureInsert, kHelpPicturePrintPort, kHelpPicturePrintControl, kHelpTableSearch,

@@ -4,14 +4,8 @@
 #include <fstream>
 
 #include "help/help_paths.h"
-#include "report/format.h"
 
 namespace vx11 {
-
-std::string printerPortDevice(int port) {
-  if (port < 1 || port > 4) return {};
-  return "/dev/lp" + fmtInt(port - 1);
-}
 
 bool copyPlot(std::istream& plot, std::ostream& port, bool control_sequences) {
   if (control_sequences) port << kHpgl2Enter;

@@ -14,9 +14,6 @@ inline constexpr std::size_t kPlotCopyBlock = 2048;
 inline constexpr const char* kHpgl2Enter = "\x1b" "E" "\x1b" "%0B";
 inline constexpr const char* kHpgl2Leave = "\x1b" "%0A" "\x1b" "E";
 
-// "LPT1".."LPT4" are /dev/lp0../dev/lp3; empty for any other number.
-std::string printerPortDevice(int port);
-
 // Copies the plot in blocks of 2048 bytes, framed by the control sequences when asked.
 // False when reading or writing failed.
 bool copyPlot(std::istream& plot, std::ostream& port, bool control_sequences);

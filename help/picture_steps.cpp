@@ -5,6 +5,7 @@
 #include "help/help_paths.h"
 #include "help/picture_print.h"
 #include "report/number_input.h"
+#include "report/report_stream.h"
 #include "report/text.h"
 
 namespace vx11 {
@@ -111,7 +112,7 @@ bool printPicture(const PictureSteps& steps, const PictureIndex& index, int sele
       steps.ui.ask_yes_no_cancel(steps.title, "Steuersequenz f\x81r HP-GL/2-Laserdrucker vorausschicken ?");
   if (control == Answer::Cancel) return cancel(steps);
   const std::string plot = pictureFilePath(steps.settings.folder, index.entries[*line].name);
-  return printPlotFile(plot, printerPortDevice(static_cast<int>(*port)), control == Answer::Yes, steps.ui,
+  return printPlotFile(plot, printer_port_device(static_cast<int>(*port)), control == Answer::Yes, steps.ui,
                        steps.cancelled);
 }
 

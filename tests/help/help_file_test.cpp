@@ -4,6 +4,7 @@
 
 #include "help/help_file.h"
 #include "help/help_level.h"
+#include "help/help_settings.h"
 #include "help/help_show.h"
 #include "help_test_support.h"
 #include "report/interaction.h"
@@ -204,6 +205,16 @@ TEST_F(HelpFolder, TooltipsByLevel) {
     EXPECT_EQ(quickViewAfterCalculation(k.level), k.tooltips);
     EXPECT_EQ(messageDialogPreset(k.level, 3), k.preset);
   }
+}
+
+TEST(HelpSettings, FromTheConfiguration) {
+  Configuration config;
+  config.plt_folder = "/opt/bilder";
+  config.help_level = 2;
+  const HelpSettings s = helpSettingsOf(config, ProgramIdentity{});
+  EXPECT_EQ(s.folder, "/opt/bilder");
+  EXPECT_EQ(s.lower_name, "vx11");
+  EXPECT_EQ(s.level, 2);
 }
 
 }  // namespace

@@ -200,13 +200,6 @@ TEST_F(IndexFolder, ChangeStepPresetsTheOldName) {
   EXPECT_EQ(index().entries[0].info, "neue Info");
 }
 
-TEST(PicturePrint, PortDevices) {
-  EXPECT_EQ(printerPortDevice(1), "/dev/lp0");
-  EXPECT_EQ(printerPortDevice(4), "/dev/lp3");
-  EXPECT_EQ(printerPortDevice(0), "");
-  EXPECT_EQ(printerPortDevice(5), "");
-}
-
 TEST(PicturePrint, CopiesThePlotUnchanged) {
   std::string plot;
   for (int i = 0; i < 5000; ++i) plot += static_cast<char>(i % 256);
