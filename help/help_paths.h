@@ -1,4 +1,4 @@
-// File names inside the help-picture folder and the text for a missing one.
+// File names inside the help-picture folder and the texts for failed file access.
 #pragma once
 
 #include <string>
@@ -17,6 +17,11 @@ std::string pictureFilePath(const std::string& folder, const std::string& name);
 // The text shown when a help file or help picture cannot be opened.
 inline std::string fileNotFoundText(const std::string& path) {
   return "Datei " + path + " nicht gefunden" + " !";
+}
+
+// The text shown when writing a file failed after it was opened.
+inline std::string fileNotWrittenText(const std::string& path) {
+  return "Datei " + path + " kann nicht geschrieben werden !";
 }
 
 }  // namespace vx11

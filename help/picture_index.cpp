@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "help/help_paths.h"
+#include "project/file_create.h"
 #include "report/text.h"
 #include "report/value_lines.h"
 
@@ -126,15 +127,13 @@ bool fail(Interaction& ui, bool& cancelled, const std::string& text) {
   return false;
 }
 
-std::string notWrittenText(const std::string& path) { return "Datei " + path + " nicht geschrieben !"; }
-
 }  // namespace
 
 bool PictureIndexFile::append(const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const {
   std::ofstream out(path(), std::ios::binary | std::ios::app);
   if (out) appendIndexLine(out, entry);
   out.flush();
-  if (!out) return fail(ui, cancelled, notWrittenText(path()));
+  if (!out) return fail(ui, cancelled, fileNotWrittenText(path()));
   return true;
 }
 
@@ -151,17 +150,21 @@ bool PictureIndexFile::rewrite(int line, const PictureIndexEntry* replacement,
   in.close();
   const std::string temp = helpFolderFile(folder, kIndexTempFile);
   {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    std::ofstream out;
+    if (!create_file(out, temp, ui)) {
+      cancelled = true;
+      return false;
+    }
     out << text.str();
     out.flush();
     if (!out) {
       std::remove(temp.c_str());
-      return fail(ui, cancelled, notWrittenText(temp));
+      return fail(ui, cancelled, fileNotWrittenText(temp));
     }
   }
   if (std::rename(temp.c_str(), path().c_str()) != 0) {
     std::remove(temp.c_str());
-    return fail(ui, cancelled, notWrittenText(path()));
+    return fail(ui, cancelled, fileNotWrittenText(path()));
   }
   return true;
 }

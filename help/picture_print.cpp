@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "help/help_paths.h"
+#include "project/file_create.h"
 
 namespace vx11 {
 
@@ -28,9 +29,13 @@ bool printPlotFile(const std::string& plot_path, const std::string& device, bool
     cancelled = true;
     return false;
   }
-  std::ofstream port(device, std::ios::binary);
-  if (!port || !copyPlot(plot, port, control_sequences)) {
-    ui.message(kCaptionError, "Ausgabe auf " + device + " fehlgeschlagen !");
+  std::ofstream port;
+  if (!create_file(port, device, ui)) {
+    cancelled = true;
+    return false;
+  }
+  if (!copyPlot(plot, port, control_sequences)) {
+    ui.message(kCaptionError, fileNotWrittenText(device));
     cancelled = true;
     return false;
   }

@@ -225,7 +225,7 @@ TEST_F(IndexFolder, PrintStepWritesToTheDevice) {
   EXPECT_TRUE(cancelled);
   cancelled = false;
   EXPECT_FALSE(printPlotFile(folder.file("ka.plt"), folder.file("kein/ordner/lp"), false, ui, cancelled));
-  EXPECT_EQ(ui.shown.back(), "Fehler : |Ausgabe auf " + folder.file("kein/ordner/lp") + " fehlgeschlagen !");
+  EXPECT_EQ(ui.shown.back(), "Fehler : |Datei " + folder.file("kein/ordner/lp") + " kann nicht angelegt werden !");
 
   // The step asks for the picture, the port and the control sequences in this order.
   cancelled = false;
