@@ -28,16 +28,20 @@ std::string helpPicturePath(const std::string& folder, const HelpEntry& entry) {
   return pictureFilePath(folder, entry.picture);
 }
 
+void drawHelpPicture(HelpCanvas& canvas, const std::string& plot_path, const bool& cancelled, Interaction& ui) {
+  canvas.clear();
+  canvas.setWorldWindow(kHelpWorldWidth, kHelpWorldHeight);
+  if (!plot_path.empty()) drawPlotFile(plot_path, canvas, cancelled, ui);
+}
+
 void showHelp(const HelpServices& services, const HelpSettings& settings, int n, HelpMode mode) {
   if (n == 0) n = services.help_number;
   const HelpLookup found = lookupHelp(settings.folder, settings.lower_name, n);
   if (mode != HelpMode::PictureOnly) services.ui.message(helpCaption(n), helpBoxText(found, n));
   if (mode != HelpMode::TextOnly && services.canvas) {
-    services.canvas->clear();
-    services.canvas->setWorldWindow(kHelpWorldWidth, kHelpWorldHeight);
-    const std::string picture = helpPicturePath(settings.folder, found.entry);
-    if (found.status == HelpLookup::Status::Found && !picture.empty())
-      drawPlotFile(picture, *services.canvas, services.cancelled, services.ui);
+    const bool has_picture = found.status == HelpLookup::Status::Found;
+    drawHelpPicture(*services.canvas, has_picture ? helpPicturePath(settings.folder, found.entry) : std::string(),
+                    services.cancelled, services.ui);
   }
   services.cancelled = false;
 }

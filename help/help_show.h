@@ -38,6 +38,9 @@ std::string helpBoxText(const HelpLookup& found, int n);
 // The picture file of an entry, empty when it has none or names "NULL".
 std::string helpPicturePath(const std::string& folder, const HelpEntry& entry);
 
+// Clears the canvas, sets the 120 by 160 help window and draws the plot file, if one is given.
+void drawHelpPicture(HelpCanvas& canvas, const std::string& plot_path, const bool& cancelled, Interaction& ui);
+
 // Shows help n (0: the current number) in a help box and/or draws its picture; clears the abort
 // flag afterwards in every case.
 void showHelp(const HelpServices& services, const HelpSettings& settings, int n, HelpMode mode);

@@ -11,7 +11,7 @@ namespace vx11 {
 class HpglSink {
  public:
   virtual ~HpglSink() = default;
-  virtual void clear() = 0;  // a new picture starts
+  virtual void clear() = 0;  // a new picture starts: erases the drawing, keeps the world window
   virtual void moveTo(Real x, Real y) = 0;
   virtual void lineTo(Real x, Real y) = 0;
   // Pen n was selected; `colour` is the colour index that goes with it.

@@ -68,7 +68,9 @@ bool deletePicture(const PictureSteps& steps, const PictureIndex& index, int sel
   const int n = static_cast<int>(index.entries.size());
   int line = selected;
   if (selected >= 0 && selected < n) {
-    if (steps.ui.ask_yes_no_cancel(steps.title, "L\x94schen ?") != Answer::Yes) return cancel(steps);
+    const Answer answer = steps.ui.ask_yes_no_cancel(steps.title, "L\x94schen ?");
+    if (answer == Answer::Cancel) return cancel(steps);
+    if (answer == Answer::No) return false;  // back to the list, nothing deleted
   } else {
     const std::optional<int> chosen = lineOf(steps, index, -1, "Zu l\x94schende Zeile w\x84hlen...");
     if (!chosen) return cancel(steps);

@@ -23,7 +23,7 @@ struct PictureSteps {
 
 // Each step works on the index as read for the list; `selected` is the 0-based picture chosen in
 // the list, or -1 when the step has to ask for the line. A cancel sets the abort flag and returns
-// false; so does a failed file operation.
+// false; so does a failed file operation. Answering "Löschen ?" with No returns false alone.
 bool appendPicture(const PictureSteps& steps);
 bool deletePicture(const PictureSteps& steps, const PictureIndex& index, int selected);
 bool changePicture(const PictureSteps& steps, const PictureIndex& index, int selected);

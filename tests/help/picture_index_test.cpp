@@ -173,11 +173,14 @@ TEST_F(IndexFolder, AppendAndInsertSteps) {
 }
 
 TEST_F(IndexFolder, DeleteStep) {
-  ui.answers = {Answer::No, Answer::Yes};
+  ui.answers = {Answer::No, Answer::Cancel, Answer::Yes};
+  EXPECT_FALSE(deletePicture(steps, index(), 0));
+  EXPECT_FALSE(cancelled);
   EXPECT_FALSE(deletePicture(steps, index(), 0));
   EXPECT_TRUE(cancelled);
+  EXPECT_EQ(index().entries.size(), 2u);
   EXPECT_TRUE(deletePicture(steps, index(), 0));
-  EXPECT_EQ(ui.asked[1], title + "|L\x94schen ?");
+  EXPECT_EQ(ui.asked[2], title + "|L\x94schen ?");
   ui.choices = {0};
   EXPECT_TRUE(deletePicture(steps, index(), -1));
   EXPECT_EQ(help_number, 2320);
