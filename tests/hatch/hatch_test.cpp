@@ -272,13 +272,17 @@ TEST_F(HatchFixture, DegenerateInputsDoNotHang) {
   struct Case {
     const char* name;
     Real angle, spacing;
+    std::size_t lines;
   };
-  for (const Case& k : {Case{"obtuse angle", 135, 2}, Case{"negative spacing", 45, -2},
-                        Case{"tiny spacing", 45, 1e-12L}, Case{"straight up", 90, 2}}) {
+  // Angles past 90° sweep the same way; a negative spacing counts as its size.
+  for (const Case& k : {Case{"obtuse angle", 135, 2, 7}, Case{"negative spacing", 45, -2, 7},
+                        Case{"tiny spacing", 45, 1e-12L, 0}, Case{"straight up", 90, 2, 4}}) {
     SCOPED_TRACE(k.name);
+    out = RecordingOutput{};
     hatch.HatchReset();
     square(10);
     hatch.Hatch(0, k.angle, k.spacing);
+    EXPECT_EQ(out.lines.size(), k.lines);
   }
   EXPECT_EQ(messages.entry(1), "Schraffurfehler");  // from the tiny spacing only
   EXPECT_EQ(messages.count(), 1);
