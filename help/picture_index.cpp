@@ -130,7 +130,14 @@ bool fail(Interaction& ui, bool& cancelled, const std::string& text) {
 }  // namespace
 
 bool PictureIndexFile::append(const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const {
+  // A last line without its line end would otherwise run into the new one.
+  bool open_line = false;
+  if (std::ifstream in{path(), std::ios::binary | std::ios::ate}; in && in.tellg() > 0) {
+    in.seekg(-1, std::ios::end);
+    open_line = in.get() != '\n';
+  }
   std::ofstream out(path(), std::ios::binary | std::ios::app);
+  if (out && open_line) writeTextLine(out, "");
   if (out) appendIndexLine(out, entry);
   out.flush();
   if (!out) return fail(ui, cancelled, fileNotWrittenText(path()));

@@ -129,6 +129,15 @@ TEST_F(IndexFolder, FileOperations) {
   EXPECT_EQ(folder.read("vx11.dbh").size(), 49u);  // untouched
 }
 
+TEST_F(IndexFolder, AppendAfterALastLineWithoutLineEnd) {
+  folder.write("vx11.dbh", "\"ka\",\"eins\"");
+  EXPECT_TRUE(file.append({"fl", "zwei"}, ui, cancelled));
+  EXPECT_EQ(folder.read("vx11.dbh"), "\"ka\",\"eins\"\r\n\"fl\",\"zwei\"\r\n");
+  std::filesystem::remove(folder.file("vx11.dbh"));
+  EXPECT_TRUE(file.append({"fl", "zwei"}, ui, cancelled));  // a new index
+  EXPECT_EQ(folder.read("vx11.dbh"), "\"fl\",\"zwei\"\r\n");
+}
+
 TEST_F(IndexFolder, LinesBeyondTheListSurviveARewrite) {
   std::string text;
   for (int i = 0; i < 135; ++i) text += "\"b" + std::to_string(i) + "\",\"x\"\r\n";
