@@ -53,8 +53,21 @@ bool parseIndexLine(const std::string& line, PictureIndexEntry& entry) {
   return name_ok && info_ok;
 }
 
+namespace {
+
+// A quotation mark would end the field early and a line end would split the entry.
+std::string fieldText(std::string text) {
+  for (char& c : text) {
+    if (c == '"') c = '\'';
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string indexLine(const PictureIndexEntry& entry) {
-  return "\"" + entry.name + "\",\"" + entry.info + "\"";
+  return "\"" + fieldText(entry.name) + "\",\"" + fieldText(entry.info) + "\"";
 }
 
 PictureIndex readPictureIndex(std::istream& in) {

@@ -28,7 +28,7 @@ inline constexpr int kPictureActionCount = 5;
 // Splits one index line. A field that starts neither with a quotation mark nor at the line end
 // takes the rest of the line, and the line counts as malformed (false).
 bool parseIndexLine(const std::string& line, PictureIndexEntry& entry);
-// "\"name\",\"info\"" without the line end.
+// "\"name\",\"info\"" without the line end; quotation marks inside become ' and line ends blanks.
 std::string indexLine(const PictureIndexEntry& entry);
 
 struct PictureIndex {

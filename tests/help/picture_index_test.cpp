@@ -36,6 +36,7 @@ TEST(PictureIndex, ParseLines) {
     EXPECT_EQ(e.info, k.info);
   }
   EXPECT_EQ(indexLine({"ka", "Info"}), "\"ka\",\"Info\"");
+  EXPECT_EQ(indexLine({"ka", "Teq \"gro\xE1\"\r\n"}), "\"ka\",\"Teq 'gro\xE1'  \"");
 }
 
 TEST(PictureIndex, ReadsAtMost130Lines) {
