@@ -194,7 +194,7 @@ class Reader {
   }
 
   void selectPen(Real n) {
-    const int pen = static_cast<int>(n);
+    const int pen = static_cast<int>(std::clamp(n, Real{-1000000}, Real{1000000}));
     colour_ = penColour(pen, colour_);
     sink_.selectPen(pen, colour_);
   }

@@ -87,6 +87,7 @@ TEST(HpglReader, BrokenInput) {
       {"encoded polyline cut in a number", std::string("PE\x7e\x7e"), {}},
       {"size with one number keeps the old size", "SI0.5;LBx\x03", {"text 0 0 'x' 1.9 2.7 0", "move 2.85 0"}},
       {"direction 0,0 keeps the old one", "DI0,1;DI0,0;LBx\x03", {"text 0 0 'x' 1.9 2.7 90", "move 0 2.85"}},
+      {"pen number beyond any int", "PE:" + enc(1LL << 50) + ";", {"pen 1000000 0"}},
       {"huge numbers are held at the plotter range", "PD99999999999999999999999999999999,-1e5",
        {"line 26843545.6 -0.025"}},
       {"endless fraction digits", "PD0." + std::string(5000, '1') + ",40", {"line 0.003 1"}},
