@@ -43,6 +43,24 @@ class Workbook {
 
 std::string library_error(lxw_error e) { return lxw_strerror(e); }
 
+bool is_hex(char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f'); }
+
+// Spreadsheet programs read "_x0041_" in a cell text as an escaped character ("A"), and the library
+// escapes only control characters that way; a text that holds such a sequence itself gets its
+// underscore escaped ("_x005F_"), so it reads back as written.
+std::string escape_underscores(const std::string& text) {
+  if (text.find("_x") == std::string::npos) return text;
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '_' && i + 6 < text.size() && text[i + 1] == 'x' && is_hex(text[i + 2]) && is_hex(text[i + 3]) &&
+        is_hex(text[i + 4]) && is_hex(text[i + 5]) && text[i + 6] == '_')
+      out += "_x005F_";
+    else
+      out += text[i];
+  }
+  return out;
+}
+
 }  // namespace
 
 bool number_cell(std::string_view text, char decimal, double& value, int& decimals) {
@@ -120,7 +138,7 @@ bool fill_sheet(lxw_workbook* book, const std::vector<SheetRow>& rows, const Wor
       else if (!layout.all_text && number_cell(text, layout.decimal, value, decimals))
         result = worksheet_write_number(sheet, row, col, value, number_format(decimals));
       else
-        result = worksheet_write_string(sheet, row, col, text.c_str(), text_format);
+        result = worksheet_write_string(sheet, row, col, escape_underscores(text).c_str(), text_format);
       if (result != LXW_NO_ERROR) {
         error = "Zeile " + std::to_string(r + 1) + ": " + library_error(result);
         return false;

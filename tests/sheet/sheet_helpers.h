@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "report/report_outlets.h"
@@ -42,6 +43,12 @@ class RecordingStarter : public ProcessStarter {
  private:
   std::set<std::string> programs_;
 };
+
+// A zip package of the given parts (name, content), as another program might write a workbook.
+using PackagePart = std::pair<std::string, std::string>;
+void write_package(const std::string& path, const std::vector<PackagePart>& parts);
+// The parts of a one-sheet workbook around the sheet's XML (and shared strings when not empty).
+std::vector<PackagePart> workbook_parts(const std::string& sheet_xml, const std::string& shared_strings_xml = {});
 
 // The cells of the workbook's active sheet as another program reads them, one line per filled cell:
 // "A1<TAB>s<TAB>text", "B2<TAB>n<TAB>1.5<TAB>0.00" (type s text, n number, b boolean; then the
