@@ -1,0 +1,22 @@
+// The DIN 6888 key table "din6888" and the preferred shaft diameters "dwelle".
+#pragma once
+
+#include "calc/calc_context.h"
+
+namespace vx11 {
+
+inline constexpr int kKeyTableHelp = 9510;
+inline constexpr int kShaftSeriesHelp = 9530;
+
+// Shows the key table in b*100+h order; after OK the current row becomes the chosen key.
+// mode 1: selection, 0: editing from the table menu.
+void select_key_size(CalcContext& ctx, int mode);
+// Re-reads row key_row_number into key_row (nothing when it is 0).
+void refresh_key_row(CalcContext& ctx);
+// The diameter of the series row at or above d (the largest diameter beyond the series);
+// mode 1 lets the person confirm or pick another. 0 when the table is missing or cancelled.
+Real round_to_shaft_series(CalcContext& ctx, int mode, Real d);
+// Shows "dwelle"; after OK in mode 1 the row goes into the shaft-series buffer.
+void show_shaft_series(CalcContext& ctx, int mode);
+
+}  // namespace vx11

@@ -1,0 +1,23 @@
+#include "project/program_state.h"
+
+#include "project/paths.h"
+
+namespace vx11 {
+
+ProgramState::ProgramState(Frontend frontend)
+    : config(default_configuration(current_folder())),
+      ui(frontend.ui),
+      outlets(frontend.outlets),
+      tables(frontend.browser),
+      report(ReportContext{config, format, identity, ui, outlets, help_number, rec.cancelled}) {
+  set_startup_defaults(rec);
+  set_default_materials(rec);
+  apply_configuration();
+}
+
+void ProgramState::apply_configuration() {
+  apply_format_settings(config, format);
+  tables.set_folders(config.dbf_folder, config.temp_folder);
+}
+
+}  // namespace vx11

@@ -1,0 +1,56 @@
+// The one program-state object: everything the system treats as program-wide, passed by reference.
+#pragma once
+
+#include <string>
+
+#include "calc/calc_context.h"
+#include "calc/connection_record.h"
+#include "calc/table_browser.h"
+#include "calc/table_object.h"
+#include "project/configuration.h"
+#include "project/identity.h"
+#include "project/session.h"
+#include "report/format_settings.h"
+#include "report/interaction.h"
+#include "report/message_list.h"
+#include "report/report_outlets.h"
+#include "report/report_stream.h"
+
+namespace vx11 {
+
+// The person's side of a run: the window provides dialogs, batch mode stand-ins that never wait.
+struct Frontend {
+  Interaction& ui;
+  TableBrowser& browser;
+  ReportOutlets outlets;
+};
+
+class ProgramState {
+ public:
+  explicit ProgramState(Frontend frontend);
+  ProgramState(const ProgramState&) = delete;
+  ProgramState& operator=(const ProgramState&) = delete;
+
+  ProgramIdentity identity;
+  ConnectionRecord rec;
+  MessageList messages;
+  Configuration config;
+  std::string config_folder;  // where the configuration file was found (or is to be written)
+  FormatSettings format;
+  Session session;
+  int help_number = 0;
+  bool batch_cad = false;  // a command-line CAD output runs: writers take the file name without asking
+  bool no_gui = false;     // "/NOGUI": no message summary after a rating, end on a fatal error
+
+  Interaction& ui;
+  ReportOutlets outlets;
+  TableObject tables;
+  ReportStream report;
+
+  // The references calculation-core operations share.
+  CalcContext calc() { return CalcContext{rec, messages, format, tables, ui, help_number}; }
+  // Applies the configuration to the formatting settings and the table folders.
+  void apply_configuration();
+};
+
+}  // namespace vx11

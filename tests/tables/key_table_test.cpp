@@ -1,0 +1,158 @@
+#include "calc/key_table.h"
+
+#include <gtest/gtest.h>
+
+#include "table_fixture.h"
+
+namespace vx11 {
+namespace {
+
+class KeyTableTest : public TableTest {
+ protected:
+  void SetUp() override {
+    TableTest::SetUp();
+    ship("din6888");
+    ship("dwelle");
+  }
+  // Changes one field of one record in the table folder's key table.
+  void edit_key_table(int record, int field, const std::string& value) {
+    ASSERT_TRUE(tables.open_table(ctx, "din6888"));
+    tables.go_to_record(ctx, record);
+    ASSERT_TRUE(tables.set_field_text(ctx, field, value));
+    tables.close_table();
+  }
+};
+
+TEST_F(KeyTableTest, SelectionCopiesTheConfirmedRow) {
+  browser.confirm(4);  // 2 x 3.7
+  rec.cancelled = true;  // an earlier cancel stops the selection before the browser shows
+  select_key_size(ctx, 1);
+  EXPECT_TRUE(browser.shown.empty());
+  rec.cancelled = false;
+  select_key_size(ctx, 1);
+  ASSERT_EQ(browser.shown.size(), 1u);
+  EXPECT_EQ(browser.shown[0].caption, "Scheibenfedern nach DIN 6888   ");
+  EXPECT_EQ(browser.shown[0].help_number, kKeyTableHelp);
+  EXPECT_EQ(browser.opened_on[0], 1);
+  EXPECT_FALSE(rec.cancelled);
+  EXPECT_EQ(rec.key_row_number, 4);
+  const KeyRow& k = rec.key_row;
+  EXPECT_EQ(k.shaft_range_min_d1, 8);
+  EXPECT_EQ(k.shaft_range_max_d1, 10);
+  EXPECT_EQ(k.key_width_b, 2);
+  EXPECT_EQ(k.key_height_h, 3.7L);
+  EXPECT_EQ(k.key_diameter_d2, 10);
+  EXPECT_EQ(k.key_rounding_r1, 0.2L);
+  EXPECT_EQ(k.shaft_groove_depth_t1_a, 2.9L);
+  EXPECT_EQ(k.hub_groove_depth_t2_b, 1.0L);
+  EXPECT_EQ(k.key_row_text_1, "2x3.7");
+  EXPECT_EQ(k.key_row_text_2, "DIN 6888 2 x 3.7");
+  EXPECT_FALSE(tables.is_open());
+}
+
+TEST_F(KeyTableTest, BrowserOpensOnTheChosenRowInWidthHeightOrder) {
+  rec.key_row_number = 9;
+  browser.confirm();
+  select_key_size(ctx, 0);
+  ASSERT_EQ(browser.opened_on.size(), 1u);
+  EXPECT_EQ(browser.opened_on[0], 9);
+  EXPECT_EQ(browser.shown[0].mode, BrowseMode::Edit);
+  EXPECT_EQ(rec.key_row_number, 9);  // OK in the editing browser also chooses
+}
+
+TEST_F(KeyTableTest, CancelKeepsTheKey) {
+  rec.key_row_number = 2;
+  rec.key_row.key_width_b = 42;
+  browser.cancel(7);
+  select_key_size(ctx, 1);
+  EXPECT_TRUE(rec.cancelled);
+  EXPECT_EQ(rec.key_row_number, 2);
+  EXPECT_EQ(rec.key_row.key_width_b, 42);
+}
+
+TEST_F(KeyTableTest, RefreshReadsTheRowAgain) {
+  rec.key_row.key_width_b = 42;
+  refresh_key_row(ctx);  // no row chosen: nothing changes
+  EXPECT_EQ(rec.key_row.key_width_b, 42);
+
+  rec.key_row_number = 3;
+  refresh_key_row(ctx);
+  EXPECT_EQ(rec.key_row.key_width_b, 2);
+  edit_key_table(3, 5, "7.5");
+  refresh_key_row(ctx);
+  EXPECT_EQ(rec.key_row.key_diameter_d2, 7.5L);
+
+  rec.key_row_number = 30;
+  refresh_key_row(ctx);
+  EXPECT_EQ(messages.entry(1), "DBF #30 not found.");
+  EXPECT_EQ(rec.key_row.key_width_b, 10);  // the last row
+  EXPECT_EQ(rec.key_row_number, 30);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(KeyTableTest, MissingKeyTableCancelsTheRefresh) {
+  std::filesystem::remove(folder + "/din6888.dbf");
+  rec.key_row_number = 3;
+  rec.key_row.key_width_b = 42;
+  refresh_key_row(ctx);
+  EXPECT_TRUE(rec.cancelled);
+  EXPECT_EQ(rec.key_row.key_width_b, 42);
+  EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(KeyTableTest, RoundingToTheSeries) {
+  struct Case {
+    const char* name;
+    Real d;
+    Real expected;
+  };
+  const Case cases[] = {
+      {"on a row", 35, 35},          {"between rows", 35.5L, 36},   {"small", 0.3L, 1},
+      {"between decimals", 1.13L, 1.2L}, {"below a two-decimal row", 1.21L, 1.25L}, {"largest", 500, 500},  {"beyond the series", 612, 500},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(round_to_shaft_series(ctx, 0, c.d), c.expected);
+    EXPECT_EQ(tables.shaft_series_row.diameter, c.expected);
+  }
+  EXPECT_TRUE(browser.shown.empty());
+  EXPECT_FALSE(tables.is_open());
+  // The display's decimals do not cut the diameter searched for.
+  format.decimals = 0;
+  EXPECT_EQ(round_to_shaft_series(ctx, 0, 35.4L), 36);
+}
+
+TEST_F(KeyTableTest, RoundingWithTheBrowser) {
+  // The rows of dwelle are in diameter order, so the next record holds the next diameter.
+  browser.confirm();
+  EXPECT_EQ(round_to_shaft_series(ctx, 1, 34.2L), 35);
+  EXPECT_EQ(browser.shown[0].caption, "Wellendurchmesser   ");
+  EXPECT_EQ(browser.shown[0].help_number, kShaftSeriesHelp);
+  EXPECT_EQ(tables.field_text(1), "");  // closed afterwards
+  const int on = browser.opened_on[0];
+  browser.confirm(on + 1);
+  EXPECT_EQ(round_to_shaft_series(ctx, 1, 34.2L), 36);
+  EXPECT_EQ(tables.shaft_series_row.text_2, "");
+  browser.cancel();
+  EXPECT_EQ(round_to_shaft_series(ctx, 1, 34.2L), 0);
+  EXPECT_TRUE(rec.cancelled);
+  rec.cancelled = false;
+  std::filesystem::remove(folder + "/dwelle.dbf");
+  EXPECT_EQ(round_to_shaft_series(ctx, 0, 34.2L), 0);
+  EXPECT_TRUE(rec.cancelled);
+}
+
+TEST_F(KeyTableTest, ShowShaftSeries) {
+  browser.confirm(116);
+  show_shaft_series(ctx, 1);
+  EXPECT_EQ(tables.shaft_series_row.diameter, 500);
+  EXPECT_EQ(tables.shaft_series_row.text_1, "R'10 ISO 497");
+  EXPECT_EQ(tables.shaft_series_row.text_2, "DIN 748-1");
+  browser.confirm(1);
+  show_shaft_series(ctx, 0);  // editing: the buffer stays
+  EXPECT_EQ(tables.shaft_series_row.diameter, 500);
+  EXPECT_EQ(browser.shown[1].caption, "Wellendurchmesser    (" + folder + "/dwelle.dbf)");
+}
+
+}  // namespace
+}  // namespace vx11

@@ -1,0 +1,77 @@
+// Test bench for the table layer: a fresh folder pair, the shipped tables copied in, a scripted browser.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "calc/calc_context.h"
+#include "calc/table_object.h"
+
+namespace vx11 {
+
+class TableTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/vx11_tables_XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    root = pattern;
+    folder = root + "/dbf";
+    temp = root + "/temp";
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_directories(temp);
+    tables.set_folders(folder, temp);
+    ui.echo = false;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(root, ec);
+  }
+
+  // Copies a shipped table into the table folder.
+  void ship(const std::string& name) {
+    std::filesystem::copy_file(std::string(VX11_DATA_DIR) + "/" + name + ".dbf", folder + "/" + name + ".dbf",
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+
+  // Writes a table of our own: fields, then rows of values by position.
+  void make_table(const std::string& path, const DbfFields& fields,
+                  const std::vector<std::vector<std::string>>& rows) {
+    std::string problem;
+    ASSERT_TRUE(DbfTable::create(path, fields, problem)) << problem;
+    DbfTable t;
+    bool unreadable = false;
+    ASSERT_TRUE(t.open(path, true, problem, unreadable)) << problem;
+    for (const auto& row : rows) {
+      const int n = t.append_blank();
+      ASSERT_NE(n, 0);
+      for (std::size_t f = 0; f < row.size(); ++f)
+        ASSERT_TRUE(t.write(n, static_cast<int>(f) + 1, row[f], problem)) << problem;
+    }
+  }
+
+  static std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static void write_file(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  }
+
+  std::string root, folder, temp;
+  ConnectionRecord rec;
+  MessageList messages;
+  FormatSettings format;
+  BatchInteraction ui;
+  ScriptedTableBrowser browser;
+  TableObject tables{browser};
+  int help = 0;
+  CalcContext ctx{rec, messages, format, tables, ui, help};
+};
+
+}  // namespace vx11
