@@ -66,15 +66,6 @@ TEST(ResultTableColumns, HeadsFollowTheUnitSystem) {
   EXPECT_EQ(i[11], "Tmax [lbfin]");
 }
 
-TEST(ResultTableColumns, WidthsOfTheNamedColumnsOthersDefault) {
-  const std::map<int, int> named = {{0, 150}, {1, 64}, {2, 90}, {3, 90}, {4, 150}, {12, 100}, {13, 100}, {14, 100}};
-  for (int c = 0; c < kResultTableColumns; ++c) {
-    const auto it = named.find(c);
-    EXPECT_EQ(kResultTableWidths[static_cast<std::size_t>(c)], it == named.end() ? kGridDefaultColumnWidth : it->second)
-        << "column " << c;
-  }
-}
-
 TEST(ResultTableColumns, RowOfARatedFile) {
   FormatSettings format;
   const ResultRow row = result_table_row(format, "welle.vxk", noon(2026, 3, 7), filled_record());
@@ -259,15 +250,6 @@ TEST(ResultTableGrid, HeadClickSortsOutsideRowsAreIgnored) {
   EXPECT_EQ(table.selected_row, 0);
   EXPECT_EQ(table.file_path(0), "");
   EXPECT_EQ(table.file_path(3), "");
-}
-
-TEST(ResultTableGrid, ExitAndHelp) {
-  ResultTable table;
-  bool cancelled = false;
-  table.exit(cancelled);
-  EXPECT_TRUE(cancelled);
-  EXPECT_EQ(table.help(cancelled), 3400);
-  EXPECT_FALSE(cancelled);
 }
 
 TEST(ResultTableGrid, Captions) {
