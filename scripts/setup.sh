@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-nanum
   libshp-dev libxlsxwriter-dev libzip-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-dbfread python3-ezdxf
+  python3 python3-dbfread python3-ezdxf python3-openpyxl
   libocct-data-exchange-dev
   clang-14 libclang-rt-14-dev
   locales
