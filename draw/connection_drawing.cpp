@@ -49,6 +49,15 @@ struct Measures {
   Real halfAngleOfGroove() const { return d != 0 ? std::asin(std::clamp<Real>(b / d, -1, 1)) : 0; }
 };
 
+// A contour vertex touched twice gives hatch spans of no length; exchange readers refuse such lines.
+class HatchSink : public HatchDrawingOutput {
+ public:
+  using HatchDrawingOutput::HatchDrawingOutput;
+  void line(Real x1, Real y1, Real x2, Real y2) override {
+    if (std::hypot(x2 - x1, y2 - y1) > 1e-9L) HatchDrawingOutput::line(x1, y1, x2, y2);
+  }
+};
+
 class Drawer {
  public:
   explicit Drawer(DrawingContext& c) : c_(c), o_(c.out), m_(c.rec), sink_(c.out), hatch_(sink_, c.messages, c.cancelled) {}
@@ -249,7 +258,7 @@ class Drawer {
   DrawingContext& c_;
   DrawingOutput& o_;
   Measures m_;
-  HatchDrawingOutput sink_;
+  HatchSink sink_;
   Hatching hatch_;
 };
 

@@ -209,6 +209,26 @@ TEST(Drawings, EveryViewLoadsInEzdxfWithoutAuditErrors) {
   EXPECT_EQ(run(python + " '" + VX11_TEST_DIR + "/cad/check_dxf.py'" + files), "");
 }
 
+TEST(Drawings, EveryViewInIgesTransfersInOpenCascade) {
+#ifndef VX11_IGES_CHECK
+  GTEST_SKIP() << "OpenCASCADE's IGES reader is not installed";
+#else
+  const fs::path dir = scratch("iges");
+  std::string files;
+  for (int view = kViewKey; view <= 5; ++view) {
+    World w(dir);
+    w.out.project_file = (dir / ("view" + std::to_string(view) + ".vxk")).string();
+    if (view == 5)
+      DrawQuickView(w.context, kOutIges);
+    else
+      DrawConnection(w.context, view, kOutIges);
+    EXPECT_FALSE(w.cancelled) << view;
+    files += " '" + fs::path(w.out.project_file).replace_extension("igs").string() + "'";
+  }
+  EXPECT_EQ(run(std::string("'") + VX11_IGES_CHECK + "'" + files), "");
+#endif
+}
+
 TEST(CadCommand, SwitchParsing) {
   const struct {
     const char* text;
@@ -219,6 +239,40 @@ TEST(CadCommand, SwitchParsing) {
     EXPECT_EQ(s.format, c.format) << c.text;
     EXPECT_EQ(s.view, c.view) << c.text;
   }
+}
+
+class NoPrinter : public TextPrinter {
+ public:
+  void print(const std::string&) override {}
+};
+
+TEST(CadCommand, WritesBesideTheInputAndEndsWithTheExitCode) {
+  const fs::path dir = scratch("command");
+  fs::copy_file(fs::path(VX11_SOURCE_DIR) / "examples" / "beispiel.vxk", dir / "beispiel.vxk");
+  BatchInteraction ui;
+  ui.echo = false;
+  BatchTableBrowser browser;
+  RecordingTextWindow window;
+  NoPrinter printer;
+  SpawnProcessStarter starter;
+  const struct {
+    const char* sw;
+    const char* written;  // nullptr: nothing
+  } cases[] = {{"/cad1:2", "beispiel.dxf"}, {"/CAD5:1", "beispiel.txt"}, {"/CAD2:4", "beispiel.igs"}, {"/CAD1:0", nullptr}};
+  for (const auto& c : cases) {
+    for (const char* ext : {".dxf", ".txt", ".igs"}) fs::remove(fs::path(dir / "beispiel").replace_extension(ext));
+    ProgramState st(Frontend{ui, browser, ReportOutlets{window, printer, starter}});
+    st.apply_configuration();
+    EXPECT_EQ(run_cad_command(st, (dir / "beispiel.vxk").string(), c.sw), 0) << c.sw;
+    if (c.written) {
+      EXPECT_TRUE(fs::exists(dir / c.written)) << c.sw;
+    } else {
+      for (const char* ext : {".dxf", ".txt", ".igs"})
+        EXPECT_FALSE(fs::exists(fs::path(dir / "beispiel").replace_extension(ext))) << c.sw;
+    }
+  }
+  ProgramState st(Frontend{ui, browser, ReportOutlets{window, printer, starter}});
+  EXPECT_EQ(run_cad_command(st, (dir / "fehlt.vxk").string(), "/CAD1:1"), 1);
 }
 
 }  // namespace
