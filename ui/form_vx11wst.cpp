@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "calc/key_table.h"
+#include "calc/predesign.h"
 #include "project/program_state.h"
 #include "report/format.h"
 #include "report/text.h"
@@ -52,7 +53,14 @@ Form_vx11wst::Form_vx11wst(ProgramState& state, const DialogHelp& help, QWidget*
   auto* grid = new QGridLayout;
   auto* d = number_edit("Edit_d", Quantity::Length, r.shaft_diameter_d);
   auto* d_unit = unit_label([this] { return unitLength(format()); });
-  grid_row(grid, 0, QStringLiteral("Wellendurchmesser d"), d, {d_unit});
+  // The proposal from TN and the weaker material, confirmed in the diameter series.
+  auto* d_default = default_button(d, [this] {
+    CalcContext ctx = work_context();
+    const auto proposal = propose_dimension_diameter(ctx);
+    if (!proposal) return QString();
+    return QString::fromStdString(trimBlanks(fmtLength(format(), *proposal)));
+  });
+  grid_row(grid, 0, QStringLiteral("Wellendurchmesser d"), d, {d_unit, d_default});
   left->addLayout(grid);
 
   auto* fit_box = new QGroupBox(QStringLiteral("ISO-Toleranz"), this);
@@ -85,7 +93,7 @@ Form_vx11wst::Form_vx11wst(ProgramState& state, const DialogHelp& help, QWidget*
                                     QStringLiteral("Streckgrenze Re"), false),
                      0, Qt::AlignTop);
   content()->addLayout(columns);
-  chain_tab_order({count_, series_->button(0), series_->button(1), key_button_, d, fit_shaft,
+  chain_tab_order({count_, series_->button(0), series_->button(1), key_button_, d, d_default, fit_shaft,
                    fit_shaft_default, fit_hub, fit_hub_default, alpha, alpha_default});
   setTabOrder(alpha_default, findChild<QLineEdit*>("Edit_ident3"));
   add_unit_button(QStringLiteral("mm <--> inch"));

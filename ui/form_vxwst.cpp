@@ -1,7 +1,6 @@
 #include "ui/form_vxwst.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "project/program_state.h"
@@ -16,7 +15,8 @@ Form_vxwst::Form_vxwst(ProgramState& state, const DialogHelp& help, QWidget* par
     : MaterialDialog(state, QString::fromStdString(state.identity.short_name) + QStringLiteral("  Werkstoff"),
                      kMaterialDialogHelp, help, parent) {
   setObjectName("Form_vxwst");
-  auto* row = new QHBoxLayout;
+  // The groups sit one above the other: the long Re caption would make them too wide side by side.
+  auto* row = new QVBoxLayout;
   row->addWidget(material_group(kShaft, QStringLiteral(" Innenteil (Welle) "),
                                 {"Edit_ident1", "Edit_Name1", "Edit_Re1", "Edit_fs1", "Edit_fh1", "Button1"}, kReLabel,
                                 true));

@@ -43,6 +43,8 @@ InputDialog::InputDialog(ProgramState& state, const QString& caption, int help_n
       help_(help),
       content_(new QVBoxLayout),
       buttons_(new QHBoxLayout) {
+  // A flag left over from an earlier step would make the dialog's table actions give up.
+  work_.cancelled = false;
   setWindowTitle(caption);
   setModal(true);
   apply_dialog_scale(this, state.config.input_window_scale);

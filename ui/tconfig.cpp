@@ -195,8 +195,11 @@ QWidget* Tconfig::with_beside(QWidget* main, std::initializer_list<QWidget*> bes
   auto* box = new QWidget(this);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(main, 1);
+  // A narrow number edit keeps its buttons beside it; a wide text edit takes the room.
+  const bool narrow = main->maximumWidth() < QWIDGETSIZE_MAX;
+  row->addWidget(main, narrow ? 0 : 1);
   for (QWidget* w : beside) row->addWidget(w);
+  if (narrow) row->addStretch();
   return box;
 }
 

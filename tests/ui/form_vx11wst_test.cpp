@@ -115,6 +115,24 @@ TEST_F(DimensionsDialog, InchDiameterAndCancel) {
   EXPECT_TRUE(state->rec.cancelled);
 }
 
+TEST_F(DimensionsDialog, DiameterProposalIsConfirmedInTheSeries) {
+  load_worked_example();
+  browser.confirm();  // the series table, on the proposal
+  browser.cancel();   // the second time the person cancels
+  QString first, second;
+  EXPECT_TRUE(open([&](QWidget* w) {
+    click(w, "Button_default_Edit_d");
+    first = text_of(w, "Edit_d");
+    retype(w, "Edit_d", "18");
+    click(w, "Button_default_Edit_d");
+    second = text_of(w, "Edit_d");
+  }));
+  EXPECT_EQ(first, QStringLiteral("24"));  // TN 60 Nm on the hub's Re 230, without KA
+  EXPECT_EQ(second, QStringLiteral("18"));
+  EXPECT_EQ(browser.shown.size(), 2u);
+  EXPECT_EQ(state->rec.shaft_diameter_d, 18);
+}
+
 TEST_F(DimensionsDialog, ScreenshotOfTheWorkedExample) {
   load_worked_example();
   Form_vx11wst d(*state, help);
