@@ -41,6 +41,16 @@ void DialogTest::TearDown() {
   std::filesystem::remove_all(root, ec);
 }
 
+bool DialogTest::drive(const std::function<bool()>& opener, const std::function<void(QWidget*)>& act, Qt::Key key) {
+  ModalDriver driver({[&](QWidget* w) {
+    act(w);
+    press(w, key);
+  }});
+  const bool ok = opener();
+  EXPECT_EQ(driver.unexpected(), 0);
+  return ok;
+}
+
 void DialogTest::retype(QWidget* dialog, const char* edit, const QString& text) {
   auto* e = dialog->findChild<QLineEdit*>(edit);
   ASSERT_NE(e, nullptr) << edit;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,10 @@ class DialogTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Runs a dialog opener while `act` works on the dialog, then presses `key` (Enter confirms,
+  // Escape cancels); returns what the opener returned.
+  static bool drive(const std::function<bool()>& opener, const std::function<void(QWidget*)>& act,
+                    Qt::Key key = Qt::Key_Return);
   // The named edit of the dialog, replaced by what the person types.
   static void retype(QWidget* dialog, const char* edit, const QString& text);
   static QString text_of(QWidget* dialog, const char* edit);

@@ -11,19 +11,11 @@ namespace vx11 {
 namespace {
 
 using test::click;
-using test::ModalDriver;
-using test::press;
 
 class DimensionsDialog : public test::DialogTest {
  protected:
   bool open(const std::function<void(QWidget*)>& act, Qt::Key key = Qt::Key_Return) {
-    ModalDriver drive({[&](QWidget* w) {
-      act(w);
-      press(w, key);
-    }});
-    const bool ok = edit_dimensions(*state, help, nullptr);
-    EXPECT_EQ(drive.unexpected(), 0);
-    return ok;
+    return drive([&] { return edit_dimensions(*state, help, nullptr); }, act, key);
   }
   static QString key_caption(QWidget* w) { return w->findChild<QPushButton*>("Button_din6888")->text(); }
 };

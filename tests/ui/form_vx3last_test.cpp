@@ -10,20 +10,11 @@ namespace vx11 {
 namespace {
 
 using test::click;
-using test::ModalDriver;
-using test::press;
 
 class LoadsDialog : public test::DialogTest {
  protected:
-  // Opens the dialog, lets `act` work on it, then presses `key` (Enter confirms, Escape cancels).
   bool open(const std::function<void(QWidget*)>& act, Qt::Key key = Qt::Key_Return) {
-    ModalDriver drive({[&](QWidget* w) {
-      act(w);
-      press(w, key);
-    }});
-    const bool ok = edit_loads(*state, help, nullptr);
-    EXPECT_EQ(drive.unexpected(), 0);
-    return ok;
+    return drive([&] { return edit_loads(*state, help, nullptr); }, act, key);
   }
 };
 

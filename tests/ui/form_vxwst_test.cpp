@@ -10,19 +10,11 @@ namespace vx11 {
 namespace {
 
 using test::click;
-using test::ModalDriver;
-using test::press;
 
 class MaterialsDialog : public test::DialogTest {
  protected:
   bool open(const std::function<void(QWidget*)>& act, Qt::Key key = Qt::Key_Return) {
-    ModalDriver drive({[&](QWidget* w) {
-      act(w);
-      press(w, key);
-    }});
-    const bool ok = edit_materials(*state, help, nullptr);
-    EXPECT_EQ(drive.unexpected(), 0);
-    return ok;
+    return drive([&] { return edit_materials(*state, help, nullptr); }, act, key);
   }
   static QString label(QWidget* w, const char* name) { return w->findChild<QLabel*>(name)->text(); }
   static QString button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(name)->text(); }
