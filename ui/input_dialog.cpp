@@ -11,6 +11,7 @@
 #include "project/program_state.h"
 #include "report/format.h"
 #include "report/text.h"
+#include "ui/dialog_widgets.h"
 
 namespace vx11 {
 
@@ -21,18 +22,6 @@ void apply_dialog_scale(QWidget* dialog, int percent) {
   f.setPointSizeF(size * percent / 100.0);
   dialog->setFont(f);
 }
-
-namespace {
-
-QPushButton* plain_button(const QString& caption, const char* name, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  // Only OK is a default button, so Enter confirms wherever the focus is.
-  b->setAutoDefault(false);
-  return b;
-}
-
-}  // namespace
 
 InputDialog::InputDialog(ProgramState& state, const QString& caption, int help_number, const DialogHelp& help,
                          QWidget* parent)
@@ -61,23 +50,23 @@ void InputDialog::prepare() {
     return;
   }
   // The buttons come last so that they close the tab order after the dialog's own controls.
-  auto* ok = plain_button(QStringLiteral("OK"), "Button_ok", this);
+  auto* ok = side_button(QStringLiteral("OK"), "Button_ok", this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { ok_clicked(); });
-  auto* cancel = plain_button(QStringLiteral("Abbrechen"), "Button_cancel", this);
+  auto* cancel = side_button(QStringLiteral("Abbrechen"), "Button_cancel", this);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* text = plain_button(QStringLiteral("&Hilfe"), "Button_help", this);
+  auto* text = side_button(QStringLiteral("&Hilfe"), "Button_help", this);
   text->setEnabled(static_cast<bool>(help_.text));
   connect(text, &QPushButton::clicked, this, [this] { show_help(help_.text, help_number_); });
   for (QPushButton* b : {ok, cancel, text}) buttons_->addWidget(b);
   if (picture_button_) {
-    auto* picture = plain_button(QStringLiteral("Hilfe&bild"), "Button_helppicture", this);
+    auto* picture = side_button(QStringLiteral("Hilfe&bild"), "Button_helppicture", this);
     picture->setEnabled(static_cast<bool>(help_.picture));
     connect(picture, &QPushButton::clicked, this, [this] { show_help(help_.picture, help_number_); });
     buttons_->addWidget(picture);
   }
   if (!unit_caption_.isEmpty()) {
-    auto* b = plain_button(unit_caption_, "Button_metric", this);
+    auto* b = side_button(unit_caption_, "Button_metric", this);
     connect(b, &QPushButton::clicked, this, [this] { switch_units(); });
     buttons_->addWidget(b);
   }
@@ -184,8 +173,7 @@ QLineEdit* InputDialog::text_edit(const char* name, std::string& field, std::siz
 }
 
 QPushButton* InputDialog::default_button(QLineEdit* edit, std::function<QString()> text) {
-  auto* b = plain_button(QStringLiteral("<"), "", this);
-  b->setObjectName(QStringLiteral("Button_default_") + edit->objectName());
+  auto* b = side_button(QStringLiteral("<"), QStringLiteral("Button_default_") + edit->objectName(), this);
   b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("<")) * 4 + 8);
   connect(b, &QPushButton::clicked, this, [edit, text = std::move(text)] {
     const QString t = text();
@@ -208,7 +196,7 @@ QLabel* InputDialog::unit_label(std::function<std::string()> unit) {
 void InputDialog::add_unit_button(const QString& caption) { unit_caption_ = caption; }
 
 QPushButton* InputDialog::picture_button(const char* name, const QString& caption, int help_number) {
-  auto* b = plain_button(caption, name, this);
+  auto* b = side_button(caption, name, this);
   b->setEnabled(static_cast<bool>(help_.picture));
   connect(b, &QPushButton::clicked, this, [this, help_number] { show_help(help_.picture, help_number); });
   return b;

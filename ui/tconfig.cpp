@@ -27,6 +27,8 @@
 #include "project/program_state.h"
 #include "report/format.h"
 #include "report/text.h"
+#include "ui/form_confzeichnr.h"
+#include "ui/dialog_widgets.h"
 #include "ui/generic_dialogs.h"
 #include "ui/input_dialog.h"
 
@@ -35,8 +37,7 @@ namespace vx11 {
 namespace {
 
 QPushButton* small_button(const QString& caption, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setAutoDefault(false);
+  auto* b = side_button(caption, QString(), parent);
   b->setFixedWidth(b->fontMetrics().horizontalAdvance(caption) + 24);
   return b;
 }
@@ -53,8 +54,14 @@ const Configuration kDefaults{};
 QColor colour_of(int value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 int colour_value(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
-ConfigPickers qt_config_pickers(QWidget* parent) {
+ConfigPickers qt_config_pickers(ProgramState& state, QWidget* parent) {
   ConfigPickers p;
+  p.plot_line = [&state, parent](std::string& line) {
+    QtPlotDialog dialog(state.format, state.config.temp_folder, state.ui, parent);
+    const auto edited = dialog.edit(line);
+    if (edited) line = *edited;
+    return edited.has_value();
+  };
   p.folder = [parent](const QString& current) -> std::optional<QString> {
     const QString f = QFileDialog::getExistingDirectory(parent, QString(), current);
     if (f.isEmpty()) return std::nullopt;

@@ -39,7 +39,8 @@ struct ConfigPickers {
   // The plot configuration of one command line; empty leaves "Config" disabled.
   std::function<bool(std::string& line)> plot_line;
 };
-ConfigPickers qt_config_pickers(QWidget* parent);
+// The Qt pickers; "Config" opens the plot configuration dialog.
+ConfigPickers qt_config_pickers(ProgramState& state, QWidget* parent);
 
 // The colour value of the configuration file (red in the low byte) and back.
 QColor colour_of(int value);

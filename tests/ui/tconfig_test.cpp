@@ -182,6 +182,22 @@ TEST_F(ConfigDialog, PickersAndPlotLines) {
   EXPECT_EQ(colour_of(colour_value(QColor(1, 2, 3))), QColor(1, 2, 3));
 }
 
+TEST_F(ConfigDialog, ConfigOpensThePlotDialogOnTheSelectedLine) {
+  pickers = qt_config_pickers(*state, nullptr);
+  auto d = make();
+  d->findChild<QListWidget*>("ListBox_plot")->setCurrentRow(1);
+  test::ModalDriver drive({[](QWidget* w) {
+    EXPECT_EQ(w->objectName(), QStringLiteral("TForm_confzeichnr"));
+    retype(w, "Edit_scale", "0");
+    test::press(w, Qt::Key_Return);
+  }});
+  click(d.get(), "Button_plotconfig");
+  d->apply();
+  EXPECT_EQ(drive.steps_run(), 1);
+  EXPECT_EQ(state->config.plot_command_lines[1], "C:\\ZEICHNR\\WZEICHNR zeichnr /CHPL /M*");
+  EXPECT_EQ(state->config.plot_command_lines[0], kPlotCommandDefault);
+}
+
 TEST_F(ConfigDialog, ScreenshotOfEveryPage) {
   auto d = make();
   auto* tabs = d->findChild<QTabWidget*>("PageControl");
