@@ -132,7 +132,7 @@ TEST_F(DocuDialogs, LinkedDocumentsKeepPathsAsTyped) {
 TEST_F(DocuDialogs, ScreenshotsOfTheWorkedExample) {
   TitleBlockForm title{"Frei", {}, "", "", {}};
   title.rows[0] = {dateText(state->format), "mk"};
-  title.grid[0] = {"10", "20", "3.5", "0", "Woodruff 5 x 6.5"};
+  title.grid[0] = {"10", "20", "3.5", "0", "Scheibenfeder 5 x 6.5"};
   DrawingNamesForm names{"Welle", "11111111", "", "Nabe", "22222222", "", {"Beispiel d = 20", ""}};
   ChangeEntry change{"Passfeder 5x6.5", dateText(state->format), "mk", "Erste Auslegung"};
   auto docs = doc.documents;
