@@ -419,9 +419,7 @@ void complete_window_size(Configuration& c, const ScreenMetrics& screen) {
 void set_screen_defaults(Configuration& c, const ScreenMetrics& screen) {
   complete_window_size(c, screen);
   c.text_window.height = screen.height - 80;
-  const long double ratio = static_cast<long double>(screen.main_window_height) /
-                            (screen.main_window_client_height + 46);
-  c.input_window_scale = static_cast<int>(std::lround((ratio + 0.009L) * (screen.dpi_y / 96.0L) * 100));
+  c.input_window_scale = proposed_input_window_scale(screen);
 }
 
 bool can_create_in(const std::string& folder) {
@@ -552,6 +550,12 @@ void check_folders(Configuration& config, const std::string& start_folder, const
   }
   if (!can_create_in(config.edi_folder)) show("ung\x81" "ltiger EDI Ordner konfiguriert");
   if (!can_create_in(config.default_data_directory)) show("ung\x81" "ltiger Data Ordner konfiguriert");
+}
+
+int proposed_input_window_scale(const ScreenMetrics& screen) {
+  const long double ratio = static_cast<long double>(screen.main_window_height) /
+                            (screen.main_window_client_height + 46);
+  return static_cast<int>(std::lround((ratio + 0.009L) * (screen.dpi_y / 96.0L) * 100));
 }
 
 }  // namespace vx11

@@ -136,6 +136,9 @@ struct Configuration {
 // The defaults of a fresh start; the default data directory is the start folder.
 Configuration default_configuration(const std::string& start_folder);
 
+// "Input Window Scale %" for a screen: the main window's frame share and the screen's resolution.
+int proposed_input_window_scale(const ScreenMetrics& screen);
+
 // The formatting settings the configuration controls.
 void apply_format_settings(const Configuration& config, FormatSettings& format);
 

@@ -24,8 +24,10 @@ CommandRun run(const std::string& command) {
 }
 
 // The sample drawings in every file output, written into one folder.
+// Each test writes into a folder of its own: ctest runs the two reader tests side by side.
 fs::path writeAllSamples() {
-  const fs::path dir = scratchFolder("readers");
+  const fs::path dir =
+      scratchFolder(std::string("readers_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   struct Sample {
     const char* name;
     void (*draw)(DrawingOutput&);
