@@ -6,6 +6,7 @@
 
 #include "app/window_loader.h"
 #include "calc/table_browser.h"
+#include "project/cad_command.h"
 #include "project/program_state.h"
 #include "project/startup.h"
 #include "report/interaction.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   vx11::ProgramState state(vx11::Frontend{ui, browser, vx11::ReportOutlets{text_window, printer, starter}});
   printer.target.emplace(state.format, state.config.temp_folder, starter, ui);
 
+  state.cad_command = vx11::run_cad_command;
   vx11::load_configuration(state);
   if (vx11::is_batch_command_line(args)) {
     const auto code = vx11::start_program(state, args, 8, std::cout);
