@@ -1,80 +1,32 @@
 #include "cad/block_file.h"
 
-#include <charconv>
 #include <string_view>
 
 namespace vx11 {
 
 namespace {
 
-constexpr std::size_t kMaxLine = 2048;
 constexpr std::size_t kMaxVertices = 1000000;
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
-
-bool toInt(std::string_view s, int& v) {
-  s = trimmed(s);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  auto res = std::from_chars(s.data(), s.data() + s.size(), v);
-  return res.ec == std::errc{} && res.ptr == s.data() + s.size() && !s.empty();
-}
-
-bool toReal(std::string_view s, Real& v) {
-  s = trimmed(s);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  double d = 0;
-  auto res = std::from_chars(s.data(), s.data() + s.size(), d);
-  if (res.ec != std::errc{} || res.ptr != s.data() + s.size() || s.empty()) return false;
-  v = d;
-  return true;
-}
 
 }  // namespace
 
-BlockFileReader::Read BlockFileReader::readLine(std::string& line) {
-  line.clear();
-  std::streambuf* sb = in_.rdbuf();
-  if (!sb) return Read::Broken;
-  for (;;) {
-    const int c = sb->sbumpc();
-    if (c == std::char_traits<char>::eof()) return line.empty() ? Read::End : Read::Ok;
-    if (c == '\n') break;
-    if (line.size() >= kMaxLine) return Read::Broken;
-    line.push_back(static_cast<char>(c));
-  }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return Read::Ok;
-}
-
-BlockFileReader::Read BlockFileReader::readGroup() {
-  std::string code_line;
-  const Read r = readLine(code_line);
-  if (r != Read::Ok) return r;
-  if (!toInt(code_line, code_)) return Read::Broken;
-  // A group code without its value line is a cut file.
-  if (readLine(value_) != Read::Ok) return Read::Broken;
-  return Read::Ok;
-}
-
 bool BlockFileReader::readBody(BlockEntity& e) {
   for (;;) {
-    if (readGroup() != Read::Ok) return false;
-    if (code_ == 0) {
-      pending_ = true;
+    if (groups_.next() != DxfGroupReader::Read::Ok) return false;
+    const int code = groups_.code();
+    const std::string& value = groups_.value();
+    if (code == 0) {
+      groups_.pushBack();
       return true;
     }
     Real v = 0;
-    const bool numeric = code_ >= 10 && code_ < 60;
-    if (numeric && !toReal(value_, v)) return false;
+    const bool numeric = code >= 10 && code < 60;
+    if (numeric && !dxfReal(value, v)) return false;
     auto point = [&](int index) { e.p[static_cast<std::size_t>(index)] = v; };
-    switch (code_) {
-      case 1: e.text = value_; break;
-      case 2: e.name = value_; break;
-      case 8: e.layer = std::string(trimmed(value_)); break;
+    switch (code) {
+      case 1: e.text = value; break;
+      case 2: e.name = value; break;
+      case 8: e.layer = std::string(dxfTrimmed(value)); break;
       case 10: point(0); break;
       case 20: point(1); break;
       case 11: point(2); break;
@@ -89,7 +41,7 @@ bool BlockFileReader::readBody(BlockEntity& e) {
       case 50: (e.kind == BlockEntity::Kind::Arc ? e.a1 : e.angle) = v; break;
       case 51: e.a2 = v; break;
       case 70:
-        if (!toInt(value_, e.flags)) return false;
+        if (!dxfInt(value, e.flags)) return false;
         break;
       default: break;
     }
@@ -99,9 +51,8 @@ bool BlockFileReader::readBody(BlockEntity& e) {
 bool BlockFileReader::readPolyline(BlockEntity& e) {
   // After the header: VERTEX entities, then SEQEND; anything else breaks the sequence.
   for (;;) {
-    if (!pending_) return false;
-    pending_ = false;
-    const std::string_view kind = trimmed(value_);
+    if (groups_.next() != DxfGroupReader::Read::Ok || groups_.code() != 0) return false;
+    const std::string_view kind = groups_.word();
     if (kind == "SEQEND") {
       BlockEntity end;
       return readBody(end);
@@ -117,12 +68,9 @@ bool BlockFileReader::readPolyline(BlockEntity& e) {
 
 BlockFileReader::Status BlockFileReader::next(BlockEntity& e) {
   for (;;) {
-    if (!pending_) {
-      if (readGroup() != Read::Ok) return Status::Error;  // the end comes only with "EOF"
-      if (code_ != 0) continue;                           // groups of nothing we know
-    }
-    pending_ = false;
-    const std::string kind(trimmed(value_));
+    if (groups_.next() != DxfGroupReader::Read::Ok) return Status::Error;  // the end comes only with "EOF"
+    if (groups_.code() != 0) continue;                                     // groups of nothing we know
+    const std::string kind(groups_.word());
     if (kind == "EOF") return Status::End;
     e = BlockEntity{};
     using K = BlockEntity::Kind;
@@ -134,7 +82,10 @@ BlockFileReader::Status BlockFileReader::next(BlockEntity& e) {
     else if (kind == "INSERT") e.kind = K::Insert;
     else if (kind == "POLYLINE") e.kind = K::Polyline;
     else if (kind == "VERTEX" || kind == "SEQEND") return Status::Error;  // outside a polyline
-    else {
+    else if (stop_at_others_) {
+      groups_.pushBack();
+      return Status::Other;
+    } else {
       BlockEntity skipped;
       if (!readBody(skipped)) return Status::Error;
       continue;

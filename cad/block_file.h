@@ -5,9 +5,11 @@
 
 #include <array>
 #include <istream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cad/dxf_groups.h"
 #include "calc/connection_record.h"
 
 namespace vx11 {
@@ -32,24 +34,26 @@ struct BlockEntity {
 
 class BlockFileReader {
  public:
-  explicit BlockFileReader(std::istream& in) : in_(in) {}
+  explicit BlockFileReader(std::istream& in) : own_(in), groups_(own_) {}
+  // Reads from a group reader the caller shares, e.g. inside one section of a whole DXF file. With
+  // `stop_at_others`, a group 0 of a kind the reader does not draw ends the call with Other and is
+  // left for the caller to read; otherwise such entities are skipped.
+  BlockFileReader(DxfGroupReader& groups, bool stop_at_others)
+      : own_(empty_), groups_(groups), stop_at_others_(stop_at_others) {}
 
-  enum class Status { Entity, End, Error };
+  enum class Status { Entity, End, Error, Other };
   // The next entity of a known kind; End at "EOF"; Error for a damaged file (also one without "EOF").
   Status next(BlockEntity& e);
 
  private:
-  enum class Read { Ok, End, Broken };
-  Read readLine(std::string& line);
-  Read readGroup();
   // Reads the groups of the entity whose group 0 was just read, up to the next group 0.
   bool readBody(BlockEntity& e);
   bool readPolyline(BlockEntity& e);
 
-  std::istream& in_;
-  int code_ = 0;
-  std::string value_;
-  bool pending_ = false;  // a group 0 has been read and not yet used
+  std::istringstream empty_;
+  DxfGroupReader own_;
+  DxfGroupReader& groups_;
+  bool stop_at_others_ = false;
 };
 
 }  // namespace vx11

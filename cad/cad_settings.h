@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "cad/plot_command_default.h"
 #include "calc/connection_record.h"
 
 namespace vx11 {
@@ -27,10 +28,9 @@ struct CadSettings {
   bool print_frame = false;               // "Umrandung" of the print configuration
   Real drawing_scale = 1.0L;              // global drawing scale of dimension sizes
   // "ZEICHNR-Kommandozeile" and "ZEICHNR Command lines": five slots, the count in use, the chosen slot.
-  std::array<std::string, 5> plot_command_lines{
-      "C:\\ZEICHNR\\WZEICHNR ZEICHNR.DXF /M1.0", "C:\\ZEICHNR\\WZEICHNR ZEICHNR.DXF /M1.0",
-      "C:\\ZEICHNR\\WZEICHNR ZEICHNR.DXF /M1.0", "C:\\ZEICHNR\\WZEICHNR ZEICHNR.DXF /M1.0",
-      "C:\\ZEICHNR\\WZEICHNR ZEICHNR.DXF /M1.0"};
+  std::array<std::string, 5> plot_command_lines{kPlotCommandDefault, kPlotCommandDefault,
+                                                   kPlotCommandDefault, kPlotCommandDefault,
+                                                   kPlotCommandDefault};
   int plot_command_count = 1;
   int plot_command_chosen = 1;
   // Program identity written into drawing footers and exchange files.

@@ -16,6 +16,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The folder of the running program, where zeichnr is installed beside it.
+std::string programFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string();
+}
+
 constexpr int kMaxBlockDepth = 4;
 constexpr int kDimensionPen = 3;
 constexpr int kFramePen = 19;
@@ -270,7 +277,7 @@ void DrawingOutput::CloseOutput() {
   closeFiles();
   code_ = 0;
   if (code == kOutPlot && !c_.cancelled && !plot_line_.empty()) {
-    const std::string message = startResultMessage(c_.starter.start(plot_line_));
+    const std::string message = startResultMessage(c_.starter.start(resolvePlotProgram(plot_line_, programFolder())));
     if (!message.empty()) c_.ui.message(kCaptionError, message);
   }
 }

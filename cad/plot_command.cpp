@@ -172,4 +172,15 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
   return std::nullopt;
 }
 
+std::string resolvePlotProgram(const std::string& line, const std::string& program_folder) {
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string::npos) return line;
+  const std::size_t end = std::min(line.find(' ', start), line.size());
+  if (line.compare(start, end - start, "zeichnr") != 0 || program_folder.empty()) return line;
+  const std::string program = withSeparator(program_folder) + "zeichnr";
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(program, ec) || program.find(' ') != std::string::npos) return line;
+  return program + line.substr(end);
+}
+
 }  // namespace vx11

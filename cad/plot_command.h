@@ -52,4 +52,8 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
 // Writes `line` as an executable script "<name>.BAT" in `folder`; returns its path or nullopt.
 std::optional<std::string> writeBatchFile(const std::string& folder, const std::string& name, const std::string& line);
 
+// A line whose program is the bare word "zeichnr" starts the zeichnr installed in `program_folder`
+// (the running program's folder) when it is there; other lines stay as they are.
+std::string resolvePlotProgram(const std::string& line, const std::string& program_folder);
+
 }  // namespace vx11

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "cad/plot_command_default.h"
 #include "calc/connection_record.h"
 #include "project/identity.h"
 #include "report/format_settings.h"
@@ -33,7 +34,6 @@ struct WindowRect {
 };
 
 inline constexpr int kPlotCommandSlots = 5;
-inline constexpr const char* kPlotCommandDefault = "C:\\ZEICHNR\\WZEICHNR ZEICHNR.DXF /M1.0";
 
 struct Configuration {
   // 1: the five named CAD layers (pens 1..5).

@@ -194,7 +194,7 @@ TEST_F(ConfigDialog, ConfigOpensThePlotDialogOnTheSelectedLine) {
   click(d.get(), "Button_plotconfig");
   d->apply();
   EXPECT_EQ(drive.steps_run(), 1);
-  EXPECT_EQ(state->config.plot_command_lines[1], "C:\\ZEICHNR\\WZEICHNR zeichnr /CHPL /M*");
+  EXPECT_EQ(state->config.plot_command_lines[1], "zeichnr zeichnr /CHPL /M*");
   EXPECT_EQ(state->config.plot_command_lines[0], kPlotCommandDefault);
 }
 
