@@ -9,6 +9,17 @@ if(VX11_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The fuzz build instruments everything for coverage and memory errors; only the fuzz targets
+# link libFuzzer itself (fuzz/CMakeLists.txt).
+if(VX11_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VX11_FUZZ needs clang (configure with -DCMAKE_CXX_COMPILER=clang++-14)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 set_property(GLOBAL PROPERTY VX11_CORE_OBJECTS "")
 set_property(GLOBAL PROPERTY VX11_CORE_LINKS "")
 
