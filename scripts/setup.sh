@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev fonts-nanum
   libshp-dev libxlsxwriter-dev libzip-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-dbfread python3-ezdxf

@@ -1,0 +1,29 @@
+// Opens the window: finds the window module beside the program, loads it and runs its entry
+// point. Only this step loads Qt, so batch runs never do.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <vector>
+
+namespace vx11 {
+
+class ProgramState;
+
+inline constexpr const char* kWindowModuleFile = "vx11_ui.so";
+inline constexpr const char* kWindowEntryPoint = "vx11_window_main";
+
+// Where the module is looked for, in order: <bin>/../lib/vx11/ (installed), then <bin>/../lib/
+// (the build tree).
+std::vector<std::filesystem::path> window_module_candidates(const std::filesystem::path& executable);
+// The running program (/proc/self/exe); empty when it cannot be read.
+std::filesystem::path running_executable();
+
+// Runs the window of the running program on `state` and returns its exit code. A missing or
+// broken module writes the reason to `err` and returns 1.
+int run_window_module(ProgramState& state, int argc, char** argv, std::ostream& err);
+// The same with the candidates given.
+int run_window_module(const std::vector<std::filesystem::path>& candidates, void* state, int argc,
+                      char** argv, std::ostream& err);
+
+}  // namespace vx11

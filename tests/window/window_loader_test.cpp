@@ -1,0 +1,98 @@
+#include "app/window_loader.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vx11 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WindowLoader : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() / ("vx11_loader_" + std::to_string(::getpid()));
+    fs::remove_all(root);
+  }
+  void TearDown() override { fs::remove_all(root); }
+  // Places a module where a program in <root>/<prefix>/bin looks for it. Every case takes its
+  // own prefix: a loaded module stays loaded, and its path would give back the same one.
+  void place(const std::string& prefix, const char* module, const fs::path& folder) {
+    fs::create_directories(root / prefix / folder);
+    fs::copy_file(module, root / prefix / folder / kWindowModuleFile);
+  }
+  int run(const std::string& prefix, int* state, std::ostringstream& err) {
+    char name[] = "wvx11", file[] = "welle.vxk";
+    char* argv[] = {name, file, nullptr};
+    return run_window_module(window_module_candidates(root / prefix / "bin" / "wvx11"), state, 2, argv, err);
+  }
+  fs::path root;
+};
+
+TEST_F(WindowLoader, LooksInTheInstalledThenTheBuildTreeFolder) {
+  const auto c = window_module_candidates("/opt/vx11/bin/wvx11");
+  ASSERT_EQ(c.size(), 2u);
+  EXPECT_EQ(c[0], fs::path("/opt/vx11/lib/vx11/vx11_ui.so"));
+  EXPECT_EQ(c[1], fs::path("/opt/vx11/lib/vx11_ui.so"));
+  EXPECT_EQ(running_executable().filename(), "test_window");
+}
+
+TEST_F(WindowLoader, MissingModuleIsReportedWithThePlacesSearched) {
+  std::ostringstream err;
+  int state = 2;
+  EXPECT_EQ(run("none", &state, err), 1);
+  EXPECT_NE(err.str().find("Fenstermodul vx11_ui.so nicht gefunden"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find((root / "none" / "lib" / "vx11" / "vx11_ui.so").string()), std::string::npos);
+  EXPECT_NE(err.str().find((root / "none" / "lib" / "vx11_ui.so").string()), std::string::npos);
+}
+
+TEST_F(WindowLoader, EntryPointGetsStateAndArgumentsAndItsExitCodeIsReturned) {
+  for (const char* folder : {"lib/vx11", "lib"}) {
+    const std::string prefix = fs::path(folder).filename().string();
+    place(prefix, VX11_STUB_MODULE, folder);
+    std::ostringstream err;
+    int state = 2;
+    EXPECT_EQ(run(prefix, &state, err), 42) << folder;
+    EXPECT_EQ(err.str(), "");
+  }
+}
+
+TEST_F(WindowLoader, BrokenModulesAreReported) {
+  struct Case {
+    const char* name;
+    const char* module;
+    const char* message;
+  };
+  fs::create_directories(root / "junk");
+  const std::string junk = (root / "junk" / "not_a_library").string();
+  { std::ofstream(junk) << "no ELF here"; }
+  const Case cases[] = {
+      {"no_entry", VX11_NO_ENTRY_MODULE, "hat keinen Einstieg vx11_window_main"},
+      {"not_a_library", junk.c_str(), "kann nicht geladen werden"},
+  };
+  for (const auto& c : cases) {
+    place(c.name, c.module, "lib/vx11");
+    std::ostringstream err;
+    int state = 2;
+    EXPECT_EQ(run(c.name, &state, err), 1) << c.name;
+    EXPECT_NE(err.str().find(c.message), std::string::npos) << c.name << ": " << err.str();
+  }
+}
+
+// The real module leaves the core unresolved; a program that exports the whole core, as wvx11
+// does, satisfies every symbol when the module is bound at once.
+TEST(WindowModule, BindsAgainstAProgramExportingTheCore) {
+  void* module = dlopen(VX11_UI_MODULE, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(module, nullptr) << dlerror();
+  EXPECT_NE(dlsym(module, kWindowEntryPoint), nullptr);
+  EXPECT_EQ(fs::path(VX11_UI_MODULE).parent_path(), fs::path(VX11_BIN_DIR).parent_path() / "lib");
+}
+
+}  // namespace
+}  // namespace vx11

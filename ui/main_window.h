@@ -1,0 +1,62 @@
+// The main window: the menu tree with its captions in four languages, the command table behind
+// the items, and the client area that will hold the drawing surface.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "ui/commands.h"
+#include "ui/menu_captions.h"
+
+class QAction;
+class QMenu;
+
+namespace vx11 {
+
+class Thh : public QMainWindow {
+ public:
+  explicit Thh(QWidget* parent = nullptr);
+
+  // A command is enabled once it has a handler (and its own condition holds). The language
+  // items and Exit come with handlers of their own; setting one replaces it.
+  void set_handler(Command c, CommandHandler h);
+  bool run_command(Command c) const { return commands_.run(c); }
+  QAction* action(Command c) const { return actions_[static_cast<std::size_t>(c)]; }
+
+  // Language switch: fills both caption tables for the code and sets every caption; an unknown
+  // code leaves them as they are. `language_changed` then stores the code and resets the window
+  // caption and the recent-file entries.
+  void set_language(int code);
+  int language() const { return language_; }
+  const MenuCaptions& captions() const { return captions_; }
+  std::function<void(int code)> language_changed;
+
+  // First step of the after-rating refresh: "(n)" behind the error-messages item, enabled for n > 0.
+  void set_message_count(int count);
+  // Export and Import stay disabled until Start Excel has succeeded.
+  void set_excel_started(bool started);
+  // Captions of the recent-file entries (UTF-8, "&1 name"); an empty one hides its entry.
+  void set_recent_files(const std::array<std::string, 4>& captions);
+
+  QWidget* client_area() const { return client_; }
+
+ private:
+  QMenu* add_menu(QMenu* parent, const char* name);
+  QAction* add_item(QMenu* menu, Command c);
+  void build_menus();
+  void apply_captions();
+  void update_enabled(Command c);
+
+  CommandTable commands_;
+  std::array<QAction*, kCommandCount> actions_{};
+  MenuCaptions captions_;
+  int language_ = 0;  // no switch yet: the initial captions
+  int message_count_ = 0;
+  bool excel_started_ = false;
+  QWidget* client_;
+};
+
+}  // namespace vx11

@@ -1,0 +1,110 @@
+#include "ui/qt_interaction.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include "report/text.h"
+#include "ui/generic_dialogs.h"
+
+namespace vx11 {
+
+namespace {
+
+// "*.vxk" as offered by the core; every file can still be picked.
+QStringList name_filters(const QString& filter) {
+  QStringList filters;
+  if (!filter.isEmpty()) filters << filter;
+  filters << QStringLiteral("*");
+  return filters;
+}
+
+QString default_suffix(const QString& filter) {
+  return filter.startsWith(QStringLiteral("*.")) && !filter.contains(u' ') ? filter.mid(2) : QString();
+}
+
+}  // namespace
+
+QtInteraction::QtInteraction(const FormatSettings& settings, const ProgramIdentity& identity, QWidget* parent)
+    : settings_(settings), identity_(identity), parent_(parent) {}
+
+QString QtInteraction::shown(const std::string& cp850) const {
+  return QString::fromStdString(toWindows(settings_, cp850));
+}
+
+std::string QtInteraction::typed(const QString& text) { return toCodePage850(text.toStdString()); }
+
+void QtInteraction::message(const std::string& caption, const std::string& text) {
+  const bool error = caption == kCaptionError;
+  if (error) QApplication::beep();
+  QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, shown(caption), shown(text),
+                  QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+Answer QtInteraction::ask_yes_no_cancel(const std::string& caption, const std::string& text) {
+  const QString title = shown(caption.empty() ? identity_.title : caption);
+  QMessageBox box(QMessageBox::Question, title, shown(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+  box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  if (box.clickedButton() == box.button(QMessageBox::Yes)) return Answer::Yes;
+  if (box.clickedButton() == box.button(QMessageBox::No)) return Answer::No;
+  return Answer::Cancel;
+}
+
+std::optional<int> QtInteraction::choose(const std::string& caption, const std::vector<std::string>& items,
+                                         int preset) {
+  QStringList choices;
+  for (const auto& item : items) choices << shown(item);
+  const auto entry = ask_choice(parent_, help, shown(caption), choices, preset + 1);
+  if (!entry) return std::nullopt;
+  return *entry - 1;
+}
+
+std::optional<std::string> QtInteraction::ask_text(const std::string& caption, const std::string& prompt,
+                                                   const std::string& text) {
+  const auto answer = vx11::ask_text(parent_, help, shown(prompt), kTextLength, shown(text), shown(caption));
+  if (!answer) return std::nullopt;
+  return typed(*answer);
+}
+
+std::optional<std::string> QtInteraction::ask_yes_no(const std::string& prompt, const std::string& answer) {
+  const auto result = vx11::ask_yes_no(parent_, help, shown(prompt), shown(answer));
+  if (!result) return std::nullopt;
+  return result->toStdString();
+}
+
+std::optional<std::string> QtInteraction::open_file(const std::string& title, const std::string& folder,
+                                                    const std::string& filter) {
+  QFileDialog d(parent_, shown(title), shown(folder));
+  d.setAcceptMode(QFileDialog::AcceptOpen);
+  d.setFileMode(QFileDialog::ExistingFile);
+  d.setNameFilters(name_filters(shown(filter)));
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+  return typed(d.selectedFiles().first());
+}
+
+std::optional<std::string> QtInteraction::save_file(const std::string& title, const std::string& folder,
+                                                    const std::string& name, const std::string& filter) {
+  QFileDialog d(parent_, shown(title), shown(folder));
+  d.setAcceptMode(QFileDialog::AcceptSave);
+  d.setFileMode(QFileDialog::AnyFile);
+  d.setNameFilters(name_filters(shown(filter)));
+  d.setDefaultSuffix(default_suffix(shown(filter)));
+  // The core asks its own overwrite question.
+  d.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!name.empty()) d.selectFile(shown(name));
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+  return typed(d.selectedFiles().first());
+}
+
+}  // namespace vx11

@@ -1,0 +1,15 @@
+// The entry point of the window module, which wvx11 loads with dlopen only when it opens a window.
+#pragma once
+
+namespace vx11 {
+
+class ProgramState;
+
+// Runs the main window on the program state until it closes; returns the exit code.
+int run_window(ProgramState* state, int argc, char** argv);
+
+}  // namespace vx11
+
+// The one symbol the loader looks up; `program_state` is a vx11::ProgramState*.
+extern "C" __attribute__((visibility("default"))) int vx11_window_main(void* program_state, int argc,
+                                                                       char** argv);
