@@ -2,6 +2,11 @@
 
 function(vx11_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  # The project is held warning-free by the normal build; clang's other warnings in the fuzz
+  # build are shown but do not stop it.
+  if(VX11_FUZZ)
+    target_compile_options(${target} PRIVATE -Wno-error)
+  endif()
 endfunction()
 
 if(VX11_SANITIZE)
