@@ -77,7 +77,7 @@ bool ReportStream::open(int channel, std::string_view name, std::ostream* into) 
   page_count_ = 0;
   converted_path_.clear();
 
-  output_name_ = name.empty() ? source_.file_name : std::string(name);
+  output_name_ = name.empty() ? with_slash(source_.output_folder) + source_.file_name : std::string(name);
   if (output_name_.find('.') == std::string::npos) output_name_ += ".txt";
   if (channel == kChannelChoiceOnly) return false;
   if (!choose_channel(channel)) return false;

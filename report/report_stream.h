@@ -74,6 +74,7 @@ struct ReportSource {
   std::string data_extension = "vxk";
   std::array<std::string, 3> info_text;  // the input's information lines (tab-separated header)
   std::string working_folder;    // where the printer set-up file "TEXT.KVP" is looked for
+  std::string output_folder;     // where an output named after the input goes; "" is the current folder
   std::optional<std::tm> when;   // date and time of the headers; the current time when empty
 };
 
