@@ -1,27 +1,13 @@
 // The rating re-reads the key row at every run: open din6888, read one row, close.
 #include <benchmark/benchmark.h>
 
-#include "calc/calc_context.h"
+#include "bench/bench_context.h"
 #include "calc/key_table.h"
-#include "calc/table_object.h"
 
 namespace vx11 {
 namespace {
 
-struct Bench {
-  ConnectionRecord rec;
-  MessageList messages;
-  FormatSettings format;
-  BatchInteraction ui;
-  BatchTableBrowser browser;
-  TableObject tables{browser};
-  int help = 0;
-  CalcContext ctx{rec, messages, format, tables, ui, help};
-  Bench() {
-    tables.set_folders(VX11_DATA_DIR, "/tmp");
-    ui.echo = false;
-  }
-};
+using Bench = BenchContext;
 
 void BM_RefreshKeyRow(benchmark::State& state) {
   Bench b;

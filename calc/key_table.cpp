@@ -7,18 +7,6 @@ namespace vx11 {
 
 namespace {
 
-KeyRow read_key_row(const TableObject& t) {
-  KeyRow row;
-  Real* numbers[] = {&row.shaft_range_min_d1,      &row.shaft_range_max_d1,      &row.key_width_b,
-                     &row.key_height_h,            &row.key_diameter_d2,         &row.key_rounding_r1,
-                     &row.shaft_groove_depth_t1_a, &row.shaft_groove_depth_t1_b, &row.hub_groove_depth_t2_a,
-                     &row.hub_groove_depth_t2_b};
-  for (int i = 0; i < 10; ++i) *numbers[i] = field_real(t, i + 1);
-  row.key_row_text_1 = cut_field_text(t, 11, limits::kKeyRowText1);
-  row.key_row_text_2 = cut_field_text(t, 12, limits::kKeyRowText2);
-  return row;
-}
-
 ShaftSeriesRow read_series_row(const TableObject& t) {
   return {field_real(t, 1), cut_field_text(t, 2, 20), cut_field_text(t, 3, 20)};
 }
@@ -36,6 +24,18 @@ bool open_shaft_series(CalcContext& ctx) {
 }
 
 }  // namespace
+
+KeyRow read_key_row(const TableObject& t) {
+  KeyRow row;
+  Real* numbers[] = {&row.shaft_range_min_d1,      &row.shaft_range_max_d1,      &row.key_width_b,
+                     &row.key_height_h,            &row.key_diameter_d2,         &row.key_rounding_r1,
+                     &row.shaft_groove_depth_t1_a, &row.shaft_groove_depth_t1_b, &row.hub_groove_depth_t2_a,
+                     &row.hub_groove_depth_t2_b};
+  for (int i = 0; i < 10; ++i) *numbers[i] = field_real(t, i + 1);
+  row.key_row_text_1 = cut_field_text(t, 11, limits::kKeyRowText1);
+  row.key_row_text_2 = cut_field_text(t, 12, limits::kKeyRowText2);
+  return row;
+}
 
 void select_key_size(CalcContext& ctx, int mode) {
   TableObject& t = ctx.tables;

@@ -5,12 +5,16 @@
 
 namespace vx11 {
 
+class TableObject;
+
 inline constexpr int kKeyTableHelp = 9510;
 inline constexpr int kShaftSeriesHelp = 9530;
 
 // Shows the key table in b*100+h order; after OK the current row becomes the chosen key.
 // mode 1: selection, 0: editing from the table menu.
 void select_key_size(CalcContext& ctx, int mode);
+// The current row of the open key table, fields 1 to 12.
+KeyRow read_key_row(const TableObject& t);
 // Re-reads row key_row_number into key_row (nothing when it is 0).
 void refresh_key_row(CalcContext& ctx);
 // The diameter of the series row at or above d (the largest diameter beyond the series);
