@@ -49,6 +49,7 @@ Real power(MessageList& m, std::string_view name, Real a, Real b) {
 Real log10Guarded(Real x) { return x <= 0 ? -1E30L : std::log10(x); }
 
 Real intPower(Real x, int n) {
+  if (n < 0) return 1 / intPower(x, -n);
   Real r = 1;
   for (int i = 0; i < n; ++i) r *= x;
   return r;

@@ -108,6 +108,7 @@ TEST(GuardedMath, DomainErrorsReportAndSubstitute) {
   EXPECT_EQ(fullAngle(0, -1), -kPi / 2);
   EXPECT_NEAR(static_cast<double>(fullAngle(-1, 0)), 3.141592653589793, 1e-15);
   EXPECT_EQ(intPower(2, 10), 1024);
+  EXPECT_EQ(intPower(2, -2), 0.25L);
   EXPECT_TRUE(nearlyEqual(1, 1.000001L));
   EXPECT_EQ(clampInt(12, 0, 10), 10);
 }

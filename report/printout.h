@@ -1,0 +1,40 @@
+// What the printouts of a rating (report, excerpt, message list) share: their context and the
+// replay of content lines onto the report stream.
+#pragma once
+
+#include <ostream>
+#include <vector>
+
+#include "calc/connection_record.h"
+#include "project/identity.h"
+#include "report/format_settings.h"
+#include "report/message_browser.h"
+#include "report/message_list.h"
+#include "report/print_lines.h"
+#include "report/report_stream.h"
+#include "report/result_report_content.h"
+
+namespace vx11 {
+
+struct PrintoutContext {
+  ReportStream& stream;
+  const ConnectionRecord& rec;  // read only; its abort flag is the stream's `cancelled`
+  const MessageList& messages;
+  const FormatSettings& format;
+  const ProgramIdentity& identity;
+  bool& cancelled;
+  MessageBrowsing& browsing;  // the message dialog of a fatal run; its files give causes and remedies
+};
+
+// Where a printout goes: channel 0 is the configured one; with `into` the lines go to that stream.
+struct PrintTarget {
+  int channel = 0;
+  std::ostream* into = nullptr;
+};
+
+// Stores the header texts and the report's column heads in the stream.
+void setPageHeader(ReportStream& stream, const PageHeaderTexts& header);
+
+void writePrintLines(ReportStream& stream, const std::vector<PrintLine>& lines);
+
+}  // namespace vx11

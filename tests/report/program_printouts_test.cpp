@@ -1,0 +1,61 @@
+// The printouts reached from the program state: the configured description file and "/NOGUI".
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "calc/table_browser.h"
+#include "project/printouts.h"
+#include "test_support.h"
+#include "worked_example.h"
+
+namespace vx11 {
+namespace {
+
+class ProgramPrintouts : public ::testing::Test {
+ protected:
+  ProgramPrintouts() {
+    state.config.plt_folder = VX11_SOURCE_DIR "/data";
+    state.config.temp_folder = folder.path().string();
+    state.rec = test::workedExample(state.messages);
+  }
+  test::ScratchFolder folder{"program_printouts"};
+  test::RecordingInteraction ui;
+  BatchTableBrowser browser;
+  RecordingTextWindow window;
+  class NoPrinter : public TextPrinter {
+    void print(const std::string&) override {}
+  } printer;
+  SpawnProcessStarter starter;
+  ProgramState state{{ui, browser, {window, printer, starter}}};
+  PassiveDescriptionDialog dialog;
+};
+
+TEST_F(ProgramPrintouts, ReportTakesCausesFromThePictureFolder) {
+  const auto b = messageBrowsing(state, dialog);
+  EXPECT_EQ(b.files.source, VX11_SOURCE_DIR "/data/vx11.err");
+  EXPECT_EQ(b.files.work, folder.file("vx11.err"));
+  std::ostringstream out;
+  writeResultReport(state, dialog, {kChannelBatchTabFile, &out});
+  EXPECT_NE(out.str().find("Fehler : Smax<1 (0.93 Nabe)\tDie Sicherheit fL*pzul/pmax"), std::string::npos);
+}
+
+TEST_F(ProgramPrintouts, NoGuiFatalRunShowsNothing) {
+  state.rec.fatal_error = true;
+  state.no_gui = true;
+  std::ostringstream out;
+  writeResultReport(state, dialog, {kChannelBatchTabFile, &out});
+  writeExcerpt(state, dialog, {kChannelBatchTabFile, &out});
+  showMessages(state, dialog);
+  EXPECT_TRUE(out.str().empty());
+  EXPECT_TRUE(ui.asked.empty());
+  EXPECT_TRUE(ui.shown.empty());
+
+  state.no_gui = false;
+  showMessages(state, dialog, true);  // start-up without prompts
+  EXPECT_TRUE(ui.asked.empty());
+  showMessages(state, dialog);
+  EXPECT_EQ(ui.presets.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vx11
