@@ -8,6 +8,7 @@ packages=(
   libshp-dev libxlsxwriter-dev libzip-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-dbfread python3-ezdxf
+  libocct-data-exchange-dev
   clang-14 libclang-rt-14-dev
   locales
 )

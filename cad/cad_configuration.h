@@ -1,0 +1,21 @@
+// Filling the CAD settings and the graphics state from the configuration, and storing edited plot
+// command lines back into it.
+#pragma once
+
+#include "cad/cad_settings.h"
+#include "draw/graphics_state.h"
+#include "project/configuration.h"
+#include "project/identity.h"
+
+namespace vx11 {
+
+// The temporary folder is taken as the configuration holds it after the folder check.
+CadSettings cadSettingsFrom(const Configuration& config, const ProgramIdentity& id);
+
+// The plot command lines, their count and nothing else go back into the configuration.
+void storePlotCommandLines(const CadSettings& cad, Configuration& config);
+
+// Size, zoom and pan factors, text factors, font and colour switches of the drawing surface.
+void applyGraphicsConfiguration(const Configuration& config, GraphicsState& g);
+
+}  // namespace vx11

@@ -1,0 +1,170 @@
+// The one drawing interface of the drawings: calls in world millimetres routed to the output of the
+// run (DXF file, IGES file, screen, DXF for the plot program, or text listing), with pens, polylines,
+// dimensions and blocks.
+#pragma once
+
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cad/block_file.h"
+#include "cad/cad_settings.h"
+#include "cad/dxf_writer.h"
+#include "cad/iges_writer.h"
+#include "cad/plot_command.h"
+#include "cad/process_start.h"
+#include "cad/text_listing.h"
+#include "calc/connection_record.h"
+#include "draw/graphics_surface.h"
+#include "report/format_settings.h"
+#include "report/interaction.h"
+#include "report/message_list.h"
+
+namespace vx11 {
+
+enum OutputCode : int { kOutAsk = 0, kOutDxf = 1, kOutIges = 2, kOutScreen = 3, kOutPlot = 4, kOutListing = 5 };
+
+// What the output layer reaches besides its arguments.
+struct CadContext {
+  CadSettings& cad;
+  const FormatSettings& format;
+  MessageList& messages;
+  Interaction& ui;
+  bool& cancelled;
+  GraphicsSurface& surface;
+  ProcessStarter& starter;
+  PlotDialog* plot_dialog = nullptr;  // the plot configuration dialog, when there is a window
+};
+
+class DrawingOutput {
+ public:
+  explicit DrawingOutput(CadContext ctx) : c_(ctx) {}
+  ~DrawingOutput();
+
+  // Run settings.
+  bool batch = false;               // no dialogs: files take the project file name
+  std::string project_file;         // the input data file of the drawing
+  std::optional<std::tm> clock;     // fixed date and time for footers and file dates (tests)
+
+  // Chooses the output and opens it; code 0 asks.
+  void OpenOutput(int code);
+  // Opens an output onto streams the caller owns (codes 1, 2, 4, 5; 2 also needs a scratch stream).
+  void OpenOutputOn(int code, std::ostream& out, const std::string& file_name, std::iostream* scratch = nullptr);
+  void CloseOutput();
+
+  int outputCode() const { return code_; }
+  const std::string& outputFile() const { return file_name_; }
+
+  void SetOrigin(Real dx, Real dy) {
+    dx_ = dx;
+    dy_ = dy;
+  }
+  void SetDimScale(Real s) { ds_ = s * c_.cad.drawing_scale; }
+  void SetCadTextStyle(int font, Real angle, Real height, Real width);
+  void SetPen(int p);
+  int pen() const { return pen_; }
+  const std::string& layer() const { return layer_; }
+  void SetScreenLineStyle(int style);
+
+  void DrawLine(Real x1, Real y1, Real x2, Real y2);
+  void DrawCircle(Real x, Real y, Real r);
+  void DrawArc(Real x, Real y, Real a1, Real a2, Real r);
+  void DrawText(std::string_view s, Real x, Real y);
+  void DrawSolid(Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4, Real y4);
+  void MoveTo(Real x, Real y);
+  void LineTo(Real x, Real y);
+  void DrawRect(Real x1, Real y1, Real x2, Real y2);
+  void BeginPolyline(int flags);
+  void PolylineVertex(Real x, Real y, Real arc_angle);
+  void EndPolyline();
+  void DrawRoundRect(Real x1, Real y1, Real x2, Real y2, Real radius);
+  void DrawArrow(Real x, Real y, Real direction);
+
+  void DimHorizontal(Real x1, Real y1, Real x2, Real y2, Real yd, std::string_view text, std::string_view upper,
+                     std::string_view lower);
+  void DimVertical(Real x1, Real y1, Real x2, Real y2, Real xd, std::string_view text, std::string_view upper,
+                   std::string_view lower);
+  void DimLeader(Real x, Real y, Real angle, std::string_view text, std::string_view upper, std::string_view lower);
+  void DimRadius(Real cx, Real cy, Real angle, Real r);
+
+  void DrawingHeader(Real x1, Real y1, Real x2, Real y2);
+  void BeginBlocks();
+  void EndBlocks();
+  void BeginBlock(std::string_view name);
+  void EndBlock();
+  void InsertBlock(std::string_view name, Real x, Real y, Real rotation, Real sx, Real sy);
+  void BeginEntities();
+
+  // The block file of a screen block in the temporary folder.
+  std::string blockFilePath(std::string_view name) const;
+
+ private:
+  struct Transform {
+    Real x = 0, y = 0, rotation = 0, sx = 1, sy = 1;
+  };
+
+  bool idle() const { return code_ == 0 || c_.cancelled; }
+  bool dxfLike() const { return code_ == kOutDxf || code_ == kOutPlot; }
+  bool toBlockFile() const { return code_ == kOutScreen && block_dxf_ != nullptr; }
+  void reset();
+  void begin(int code, std::ostream* out, std::iostream* scratch);
+  std::tm now() const;
+  bool chooseFile(int code);
+  bool choosePlotLine();
+  void fail(const std::string& message);
+  void checkStreams();
+  void closeFiles();
+  void drawFrame();
+
+  // Elements after the origin offset.
+  void line(Real x1, Real y1, Real x2, Real y2);
+  void arc(Real x, Real y, Real a1, Real a2, Real r);
+  void screenPen(int p);
+  int screenLineWidth(int p) const;
+  CadTextStyle textStyle() const { return {height_, width_factor_, angle_, 0}; }
+  void tolerances(Real along, Real base, bool vertical, std::string_view upper, std::string_view lower);
+  Real textRoom(std::string_view text, std::string_view upper, std::string_view lower);
+
+  // Screen expansion of block files.
+  void expand(std::string_view name, Real x, Real y, Real rotation, Real sx, Real sy);
+  void drawEntity(const BlockEntity& e);
+  int penOfLayer(std::string_view layer) const;
+
+  CadContext c_;
+  int code_ = 0;
+  std::string file_name_;
+  std::unique_ptr<std::ofstream> file_;
+  std::unique_ptr<std::fstream> scratch_file_;
+  std::string scratch_path_;
+  std::ostream* out_ = nullptr;
+  std::unique_ptr<DxfWriter> dxf_;
+  std::unique_ptr<IgesWriter> iges_;
+  std::unique_ptr<TextListing> listing_;
+  std::unique_ptr<std::ofstream> block_file_;
+  std::unique_ptr<DxfWriter> block_dxf_;
+  std::vector<std::string> defined_blocks_;
+  std::string plot_line_;
+
+  Real dx_ = 0, dy_ = 0;
+  Real ds_ = 1;
+  Real height_ = 5, width_factor_ = 1, angle_ = 0;
+  int pen_ = 0;
+  std::string layer_ = "0";
+  Real cur_x_ = 0, cur_y_ = 0;
+  int vertex_counter_ = 1;
+  Real previous_arc_ = 0;
+  bool recording_ = false;
+  bool entities_open_ = false;
+  int depth_ = 0;
+  bool io_failed_ = false;
+  bool frame_pending_ = false;
+  Transform transform_;
+  Real fx1_ = 0, fy1_ = 0, fx2_ = 0, fy2_ = 0;
+};
+
+}  // namespace vx11

@@ -1,0 +1,134 @@
+#include "draw/mapping.h"
+
+#include <cmath>
+#include <utility>
+
+namespace vx11 {
+
+namespace {
+int roundInt(Real v) { return static_cast<int>(std::llround(v)); }
+}  // namespace
+
+void deriveScale(GraphicsState& g, int x1, int y1, int x2, int y2) {
+  if (x1 == x2 || y1 == y2) return;
+  if (g.vx2 == g.vx1 || g.vy2 == g.vy1) return;  // no viewport to map into
+  g.zx1 = x1;
+  g.zy1 = y1;
+  g.zx2 = x2;
+  g.zy2 = y2;
+  const Real vw = g.vx2 - g.vx1;
+  const Real vh = g.vy2 - g.vy1;
+  g.xa = (x1 - g.vx1) / vw * (g.wx2 - g.wx1) + g.wx1;
+  g.xb = (x2 - g.vx1) / vw * (g.wx2 - g.wx1) + g.wx1;
+  g.ya = (y1 - g.vy1) / vh * (g.wy2 - g.wy1) + g.wy1;
+  g.yb = (y2 - g.vy1) / vh * (g.wy2 - g.wy1) + g.wy1;
+  if (g.xb == g.xa || g.yb == g.ya) return;
+  g.sx = vw / (g.xb - g.xa);
+  g.sy = vh / (g.yb - g.ya);
+  if (g.keep_aspect && g.height != 0) {
+    // The drawing area counts as 4:3 whatever its pixel size; the smaller scale wins.
+    const Real aspect = 0.75L * g.width / g.height;
+    const Real s = g.sy * aspect;
+    if (g.sx >= s)
+      g.sx = s;
+    else
+      g.sy = g.sx / aspect;
+  }
+}
+
+PixelPoint toWindow(const GraphicsState& g, Real x, Real y) {
+  return {roundInt((x - g.xa) * g.sx) + g.vx1, g.vy2 - roundInt((y - g.ya) * g.sy)};
+}
+
+int windowFontHeight(const GraphicsState& g, Real h) { return roundInt(h * g.sy); }
+int windowFontWidth(const GraphicsState& g, Real w) { return roundInt(w * g.sx); }
+
+PixelPoint toPrinter(const GraphicsState& g, int pw, int ph, Real x, Real y) {
+  const Real w = g.width == 0 ? 1 : g.width;
+  const Real h = g.height == 0 ? 1 : g.height;
+  // Both margins are converted with the page width, taken as 210 mm.
+  const int x0 = roundInt(static_cast<Real>(pw) * g.margin_x_mm / 210);
+  const int y0 = roundInt(static_cast<Real>(pw) * g.margin_y_mm / 210);
+  return {x0 + roundInt(pw * ((x - g.xa) * g.sx + g.vx1) * g.stretch_x / w),
+          y0 + roundInt(ph * (g.vy2 - (y - g.ya) * g.sy) * g.stretch_y / h)};
+}
+
+int printerFontHeight(const GraphicsState& g, int ph, Real h) {
+  return roundInt(ph * h * g.sy * g.stretch_y / (g.height == 0 ? 1 : g.height));
+}
+
+int printerFontWidth(const GraphicsState& g, int pw, Real w) {
+  return roundInt(pw * w * g.sx * g.stretch_x / (g.width == 0 ? 1 : g.width));
+}
+
+ZoomRect zoomRect(const GraphicsState& g) { return {g.zx1, g.zy1, g.zx2, g.zy2}; }
+
+ZoomRect zoomAfterKey(const GraphicsState& g, ZoomKey key) {
+  ZoomRect z = zoomRect(g);
+  const int zw = z.x2 - z.x1;
+  const int zh = z.y2 - z.y1;
+  auto vertical = [&](Real factor) { return roundInt(factor * zh); };
+  auto horizontal = [&](Real factor) { return roundInt(factor * zw); };
+  auto zoomTo = [&](int nw, int nh) {
+    const int cx = (z.x1 + z.x2) / 2;
+    const int cy = (z.y1 + z.y2) / 2;
+    z.x1 = cx - nw / 2;
+    z.x2 = z.x1 + nw;
+    z.y1 = cy - nh / 2;
+    z.y2 = z.y1 + nh;
+  };
+  const Real zf = g.zoomFactor();
+  switch (key) {
+    case ZoomKey::Reset:
+      return {g.vx1, g.vy1, g.vx2, g.vy2};
+    case ZoomKey::Up:
+    case ZoomKey::PageUp: {
+      const int d = vertical(key == ZoomKey::Up ? g.pan_factor : 5 * g.pan_factor);
+      z.y1 -= d;
+      z.y2 -= d;
+      break;
+    }
+    case ZoomKey::Down:
+    case ZoomKey::PageDown: {
+      const int d = vertical(key == ZoomKey::Down ? g.pan_factor : 5 * g.pan_factor);
+      z.y1 += d;
+      z.y2 += d;
+      break;
+    }
+    case ZoomKey::Left: {
+      const int d = horizontal(g.pan_factor);
+      z.x1 += d;
+      z.x2 += d;
+      break;
+    }
+    case ZoomKey::Right: {
+      const int d = horizontal(g.pan_factor);
+      z.x1 -= d;
+      z.x2 -= d;
+      break;
+    }
+    case ZoomKey::ZoomIn:
+      zoomTo(roundInt(zw / zf), roundInt(zh / zf));
+      break;
+    case ZoomKey::ZoomOut:
+      zoomTo(roundInt(zw * zf), roundInt(zh * zf));
+      break;
+  }
+  return z;
+}
+
+bool zoomFromBand(const GraphicsState& g, int cw, int ch, int px1, int py1, int px2, int py2, ZoomRect& out) {
+  if (px1 == px2 || py1 == py2 || cw <= 0 || ch <= 0) return false;
+  const int pxmin = std::min(px1, px2), pxmax = std::max(px1, px2);
+  const int pymin = std::min(py1, py2), pymax = std::max(py1, py2);
+  const Real zw = g.zx2 - g.zx1, zh = g.zy2 - g.zy1;
+  auto xOf = [&](int px) {
+    if (g.keep_aspect) return roundInt(static_cast<Real>(px) / cw * zw * g.aspect_factor + g.zx1 * g.aspect_factor);
+    return roundInt(static_cast<Real>(px) / cw * zw + g.zx1);
+  };
+  auto yOf = [&](int py) { return roundInt(static_cast<Real>(ch - py) / ch * zh + g.zy1); };
+  out = {xOf(pxmin), yOf(pymax), xOf(pxmax), yOf(pymin)};
+  return true;
+}
+
+}  // namespace vx11
