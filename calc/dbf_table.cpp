@@ -226,6 +226,10 @@ int DbfTable::append_blank() {
   return n + 1;
 }
 
+void DbfTable::flush() {
+  if (handle_ != nullptr && writable_) DBFUpdateHeader(handle_->dbf);
+}
+
 bool DbfTable::reopen(std::string& problem) {
   const std::string path = path_;
   const bool writable = writable_;

@@ -53,6 +53,9 @@ class DbfTable {
   bool set_deleted(int record, bool deleted);
   // Appends a blank record and returns its number, 0 on failure.
   int append_blank();
+  // Puts what was written so far into the file (the changed record and the record count), which
+  // the library otherwise keeps until another record is read or the table is closed.
+  void flush();
   // Rewrites the file without deleted records; the table stays open on the new file.
   bool pack(std::string& problem);
 

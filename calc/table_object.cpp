@@ -300,12 +300,15 @@ void TableObject::browse(CalcContext& ctx, int mode) {
 bool TableObject::set_field_text(CalcContext& ctx, int i, std::string_view text) {
   std::string problem;
   if (!table_.write(current_, i, text, problem)) return fail(ctx, problem);
+  // An edit in the browser is in the file at once, not only when the table is closed.
+  table_.flush();
   refresh_order();
   return true;
 }
 
 bool TableObject::set_deleted(CalcContext& ctx, int record, bool deleted) {
   if (!table_.set_deleted(record, deleted)) return fail(ctx, "Satz " + std::to_string(record) + " nicht markierbar");
+  table_.flush();
   return true;
 }
 
@@ -313,6 +316,7 @@ bool TableObject::append_record(CalcContext& ctx) {
   const int n = table_.append_blank();
   if (n == 0) return fail(ctx, "Satz kann nicht an " + file_name_ + " angef\x81gt werden");
   current_ = n;
+  table_.flush();
   refresh_order();
   return true;
 }
@@ -328,6 +332,7 @@ bool TableObject::append_values(CalcContext& ctx, const std::vector<std::string>
   current_ = n;
   for (std::size_t f = 0; f < values.size(); ++f)
     if (!table_.write(n, static_cast<int>(f) + 1, values[f], problem)) return fail(ctx, problem);
+  table_.flush();
   refresh_order();
   return true;
 }

@@ -1,6 +1,7 @@
 #include "project/program_state.h"
 
 #include "project/paths.h"
+#include "report/text.h"
 
 namespace vx11 {
 
@@ -13,6 +14,7 @@ ProgramState::ProgramState(Frontend frontend)
   set_startup_defaults(rec);
   set_default_materials(rec);
   apply_configuration();
+  reset_documentation(doc, dateText(format));
 }
 
 void ProgramState::apply_configuration() {

@@ -7,8 +7,10 @@
 #include "calc/connection_record.h"
 #include "calc/table_browser.h"
 #include "calc/table_object.h"
+#include "docu/documentation.h"
 #include "project/configuration.h"
 #include "project/identity.h"
+#include "project/input_file.h"
 #include "project/session.h"
 #include "report/format_settings.h"
 #include "report/interaction.h"
@@ -33,6 +35,7 @@ class ProgramState {
 
   ProgramIdentity identity;
   ConnectionRecord rec;
+  Documentation doc;  // drawing texts, title block, change log and linked documents beside the record
   MessageList messages;
   Configuration config;
   std::string config_folder;  // where the configuration file was found (or is to be written)
@@ -49,6 +52,8 @@ class ProgramState {
 
   // The references calculation-core operations share.
   CalcContext calc() { return CalcContext{rec, messages, format, tables, ui, help_number}; }
+  // The references opening and saving input data files share.
+  InputFileContext input_file() { return InputFileContext{rec, doc, format, ui, help_number, session, identity}; }
   // Applies the configuration to the formatting settings and the table folders.
   void apply_configuration();
 };

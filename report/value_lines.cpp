@@ -34,12 +34,14 @@ void writeRealLine(std::ostream& out, const FormatSettings& s, Real value) {
 
 bool ValueLineReader::next(std::string& line) {
   line.clear();
+  bare_lf_ = false;
   if (ended_ || !std::getline(in_, line)) {
     ended_ = true;
     line.clear();
     return false;
   }
   ++line_;
+  bare_lf_ = !in_.eof() && (line.empty() || line.back() != '\r');
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
@@ -58,12 +60,14 @@ std::int16_t ValueLineReader::int16() {
   return static_cast<std::int16_t>(v);
 }
 
-Real ValueLineReader::real() {
-  std::string t = text();
+Real realLineValue(std::string_view text) {
+  std::string t(text);
   for (char& c : t)
     if (c == ',') c = '.';
   return parseReal(t);
 }
+
+Real ValueLineReader::real() { return realLineValue(text()); }
 
 bool ValueLineReader::truth() { return upper(trimBlanks(text())) == "TRUE"; }
 

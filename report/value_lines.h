@@ -23,6 +23,9 @@ void writeFieldsLine(std::ostream& out, const std::array<std::string, 4>& fields
 // The real-value rule as a text, without the line end.
 std::string realValueText(const FormatSettings& s, Real value);
 
+// The real-value rule backwards: every comma counts as a point; text that does not convert gives 0.
+Real realLineValue(std::string_view text);
+
 // Reads value lines one at a time; past the end every read gives the empty text (numbers 0).
 class ValueLineReader {
  public:
@@ -37,11 +40,14 @@ class ValueLineReader {
   char character();
   std::array<std::string, 4> fields();
   bool at_end() const { return ended_; }
+  // Whether the last line read ended with a line feed that has no CR before it.
+  bool bare_line_feed() const { return bare_lf_; }
   int line_number() const { return line_; }
 
  private:
   std::istream& in_;
   bool ended_ = false;
+  bool bare_lf_ = false;
   int line_ = 0;
 };
 

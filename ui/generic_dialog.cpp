@@ -7,9 +7,7 @@
 
 namespace vx11 {
 
-namespace {
-
-QPushButton* add_button(QHBoxLayout* row, QWidget* parent, const char* name, const QString& text) {
+QPushButton* add_dialog_button(QHBoxLayout* row, QWidget* parent, const char* name, const QString& text) {
   auto* b = new QPushButton(text, parent);
   b->setObjectName(name);
   // Only OK is a default button, so Enter confirms wherever the focus is.
@@ -18,9 +16,11 @@ QPushButton* add_button(QHBoxLayout* row, QWidget* parent, const char* name, con
   return b;
 }
 
+namespace {
+
 void add_help_button(QHBoxLayout* row, QWidget* parent, const char* name, const QString& text,
                      const std::function<void()>& action) {
-  auto* b = add_button(row, parent, name, text);
+  auto* b = add_dialog_button(row, parent, name, text);
   b->setEnabled(static_cast<bool>(action));
   if (action) QObject::connect(b, &QPushButton::clicked, parent, [action] { action(); });
 }
@@ -34,10 +34,10 @@ GenericDialog::GenericDialog(const QString& caption, const DialogHelp& help, QWi
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(content_);
   auto* row = new QHBoxLayout;
-  auto* ok = add_button(row, this, "Button_ok", QStringLiteral("OK"));
+  auto* ok = add_dialog_button(row, this, "Button_ok", QStringLiteral("OK"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* cancel = add_button(row, this, "Button_abbrechen", QStringLiteral("Abbrechen"));
+  auto* cancel = add_dialog_button(row, this, "Button_abbrechen", QStringLiteral("Abbrechen"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   add_help_button(row, this, "Button_hilfetext", QStringLiteral("&Hilfetext"), help.text);
   add_help_button(row, this, "Button_hilfebild", QStringLiteral("Hilfe&bild"), help.picture);

@@ -6,11 +6,16 @@
 
 #include "ui/dialog_help.h"
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
 namespace vx11 {
+
+// A button of a dialog's button row that never becomes the default on focus, so Enter stays
+// with OK wherever the focus is.
+QPushButton* add_dialog_button(QHBoxLayout* row, QWidget* parent, const char* name, const QString& text);
 
 class GenericDialog : public QDialog {
  public:

@@ -89,6 +89,21 @@ TEST_F(EditingTest, EditAppendDeleteAndPack) {
   EXPECT_FALSE(std::filesystem::exists(folder + "/$pack$t.dbf"));
 }
 
+TEST_F(EditingTest, EditsAreInTheFileBeforeTheTableCloses) {
+  tables.go_to_record(ctx, 2);
+  ASSERT_TRUE(tables.set_field_text(ctx, 2, "zwo"));
+  ASSERT_TRUE(tables.append_values(ctx, {"4", "vier"}));
+  ASSERT_TRUE(tables.set_deleted(ctx, 1, true));
+  DbfTable other;  // another reader while the table is still open
+  std::string problem;
+  bool unreadable = false;
+  ASSERT_TRUE(other.open(folder + "/t.dbf", false, problem, unreadable)) << problem;
+  EXPECT_EQ(other.record_count(), 4);
+  EXPECT_EQ(other.text(2, 2), "zwo");
+  EXPECT_EQ(other.text(4, 2), "vier");
+  EXPECT_TRUE(other.deleted(1));
+}
+
 TEST_F(EditingTest, BatchBrowserNeverConfirmsAHiddenRecord) {
   BatchTableBrowser batch;
   tables.set_browser(batch);

@@ -11,6 +11,7 @@
 
 #include "calc/calc_context.h"
 #include "calc/table_object.h"
+#include "tests/tables/table_maker.h"
 
 namespace vx11 {
 
@@ -42,17 +43,7 @@ class TableTest : public ::testing::Test {
   // Writes a table of our own: fields, then rows of values by position.
   void make_table(const std::string& path, const DbfFields& fields,
                   const std::vector<std::vector<std::string>>& rows) {
-    std::string problem;
-    ASSERT_TRUE(DbfTable::create(path, fields, problem)) << problem;
-    DbfTable t;
-    bool unreadable = false;
-    ASSERT_TRUE(t.open(path, true, problem, unreadable)) << problem;
-    for (const auto& row : rows) {
-      const int n = t.append_blank();
-      ASSERT_NE(n, 0);
-      for (std::size_t f = 0; f < row.size(); ++f)
-        ASSERT_TRUE(t.write(n, static_cast<int>(f) + 1, row[f], problem)) << problem;
-    }
+    make_dbf_table(path, fields, rows);
   }
 
   static std::string read_file(const std::string& path) {
