@@ -1,6 +1,7 @@
 // The one program-state object: everything the system treats as program-wide, passed by reference.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "calc/calc_context.h"
@@ -44,6 +45,8 @@ class ProgramState {
   int help_number = 0;
   bool batch_cad = false;  // a command-line CAD output runs: writers take the file name without asking
   bool no_gui = false;     // "/NOGUI": no message summary after a rating, end on a fatal error
+  // The command-line drawing output "/CADi:j" (file, switch) -> exit code; set by the drawings.
+  std::function<int(ProgramState&, const std::string&, const std::string&)> cad_command;
 
   Interaction& ui;
   ReportOutlets outlets;

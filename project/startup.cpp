@@ -1,0 +1,231 @@
+#include "project/startup.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "calc/rating.h"
+#include "project/input_file.h"
+#include "project/paths.h"
+#include "project/printouts.h"
+#include "report/text.h"
+
+namespace vx11 {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool equals_ignoring_case(const std::string& a, const std::string& b) { return upper(a) == upper(b); }
+
+bool is_cad_switch(const std::string& s) { return s.size() >= 4 && upper(s.substr(0, 4)) == "/CAD"; }
+
+bool is_help_request(const std::vector<std::string>& args) {
+  return args.empty() || args[0] == "?" || args[0] == "/?";
+}
+
+InputFileContext file_context(ProgramState& st) { return st.input_file(); }
+
+// The report of the inputs just read goes to channel 9: a text file named after the input, beside it.
+int write_batch_report(ProgramState& st, const std::string& name) {
+  const fs::path path(name);
+  st.session.current_file = base_name(name);
+  st.config.text_device_window = false;
+  ReportSource source = st.report.source();
+  source.file_name = st.session.current_file;
+  source.data_directory = path.parent_path().string();
+  source.output_folder = path.parent_path().string();
+  source.data_extension = st.session.data_extension;
+  st.report.set_source(source);
+  PassiveDescriptionDialog dialog;
+  writeResultReport(st, dialog, PrintTarget{kChannelBatchTabFile, nullptr});
+  return st.rec.cancelled ? 1 : 0;
+}
+
+// Reads the file named on the command line and rates it; false when it could not be read.
+bool read_and_rate(ProgramState& st, const std::string& name) {
+  auto ctx = file_context(st);
+  read_input_file(ctx, name);
+  if (st.rec.cancelled) return false;
+  auto calc = st.calc();
+  run_rating(calc);
+  st.rec.cancelled = false;
+  return true;
+}
+
+// The user-folder question of the password mode; false ends the program.
+bool ask_user_folder(ProgramState& st, std::string& folder) {
+  st.help_number = kHelpUserFolder;
+  const auto answer = st.ui.ask_text(st.identity.title, "Passwort (User) eingeben ...", "");
+  if (!answer) return false;
+  const std::string user = leftPart(*answer, 8);
+  const fs::path base = st.config.default_data_directory.empty() ? fs::current_path()
+                                                                   : fs::path(st.config.default_data_directory);
+  std::error_code ec;
+  if (!fs::is_directory(base, ec)) {
+    st.ui.message(kCaptionError, "Invalid Directory " + base.string());
+    return false;
+  }
+  const bool unusable = user.empty() || user == ".." || user == "/" || user.find('/') != std::string::npos ||
+                        (user.size() > 1 && user[1] == ':');
+  if (unusable || !fs::is_directory(base / user, ec)) {
+    st.ui.message(kCaptionError, "Ung\x81ltiges Passwort " + user + " !");
+    return false;
+  }
+  folder = user;
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string> help_screen_lines(const ProgramIdentity& id) {
+  const std::string w = "w" + id.lower_name;
+  const std::string ext = "vxk";
+  std::vector<std::string> lines = {
+      id.short_name + " Command Line Mode",
+      "",
+      w + " Filename [/I] [/CADi:j] [/NOGUI]",
+      "",
+      "/I       -> TXT file",
+      "/CADi:j  -> CAD File",
+      "            i: 1=DXF, 2=IGS, 5=TXT",
+      "            j: index (1,2,3, ..)",
+      "/NOGUI   -> no window, end on a fatal error",
+      "/?       -> Help",
+      "",
+      "Example: " + w + " test." + ext + "             ->  GUI",
+      "Example: " + w + " test." + ext + " /I /NOGUI   ->  test.txt",
+      "Example: " + w + " test." + ext + " /CAD1:1     ->  test.dxf",
+      "Example: " + w + " test.edi /E /NOGUI   ->  test.edi",
+  };
+  for (auto& l : lines) l = leftPart(l, 65);
+  return lines;
+}
+
+bool is_batch_command_line(const std::vector<std::string>& args) {
+  if (is_help_request(args)) return true;
+  for (const auto& a : args)
+    if (equals_ignoring_case(a, "/NOGUI")) return true;
+  if (args.size() < 2) return args[0].find('.') == std::string::npos;
+  return equals_ignoring_case(args[1], "/I") || is_cad_switch(args[1]);
+}
+
+void load_configuration(ProgramState& st) {
+  const std::string start = current_folder();
+  ScreenMetrics screen;
+  read_configuration(st.config, st.config_folder, st.identity, screen, start, st.rec.cancelled);
+  st.rec.cancelled = false;
+  check_folders(st.config, start, program_data_folder(), st.ui, st.session.error_display);
+  st.apply_configuration();
+}
+
+std::optional<int> start_program(ProgramState& st, const std::vector<std::string>& args, int variant,
+                                 std::ostream& out) {
+  st.rec.cancelled = false;
+  st.session.error_display = true;
+  if (!st.config.enter_password) st.session.data_directory.clear();
+  for (const auto& a : args)
+    if (equals_ignoring_case(a, "/NOGUI")) st.no_gui = true;
+
+  if (is_help_request(args)) {
+    for (const auto& line : help_screen_lines(st.identity)) out << toWindows(st.format, line) << '\n';
+    return 0;
+  }
+
+  const std::string name = args[0];
+  st.session.current_file = name;
+  st.session.data_directory.clear();
+  const std::string second = args.size() > 1 ? args[1] : "";
+  if (equals_ignoring_case(second, "/I")) {
+    if (!read_and_rate(st, name)) return 1;
+    return write_batch_report(st, name);
+  }
+  if (is_cad_switch(second)) {
+    if (!st.cad_command) {
+      st.ui.message(kCaptionError, "CAD-Ausgabe nicht verf\x81gbar");
+      return 1;
+    }
+    return st.cad_command(st, name, second);
+  }
+  if (!equals_ignoring_case(second, "/E") && second != "/G") {
+    if (name.find('.') == std::string::npos) {
+      st.ui.message(kCaptionInfo, "Erweiterung ." + st.session.data_extension + " mu\xE1 mit angegeben werden");
+      return 0;
+    }
+    st.session.error_display = false;
+    auto ctx = file_context(st);
+    read_input_file(ctx, name);
+    const bool failed = st.rec.cancelled;
+    st.session.started_with_file = true;
+    st.session.error_display = true;
+    if (failed) {
+      st.rec.cancelled = false;
+      if (!check_overwrite(ctx, name, true)) return 0;
+    }
+  }
+
+  if (st.session.started_with_file) {
+    st.session.data_directory.clear();
+  } else {
+    std::string user;
+    if (st.config.enter_password && (variant == 0 || variant == 1 || variant == 8 || variant == 9))
+      if (!ask_user_folder(st, user)) return 0;
+    st.session.data_directory = with_slash(st.config.default_data_directory) + user;
+    auto ctx = file_context(st);
+    read_template_file(ctx);
+  }
+  st.rec.cancelled = false;
+  if (variant == 1 || variant == 4 || variant == 8) {
+    auto calc = st.calc();
+    run_rating(calc);
+  }
+  st.rec.cancelled = false;
+  st.session.unsaved_changes = false;
+  if (st.no_gui) return st.rec.fatal_error ? 1 : 0;
+  return std::nullopt;
+}
+
+void ask_save_changes(ProgramState& st) {
+  Session& s = st.session;
+  if (s.started_with_file && st.config.archive_flag) {
+    s.unsaved_changes = false;
+    return;
+  }
+  if (!s.unsaved_changes) return;
+  if (!s.current_file.empty()) {
+    const std::string full = s.started_with_file ? s.current_file : s.full_name(s.current_file);
+    switch (st.ui.ask_yes_no_cancel(st.identity.title, "Datei speichern (" + full + ") ?")) {
+      case Answer::Yes: {
+        auto ctx = file_context(st);
+        write_input_file(ctx, s.current_file, InputFileOptions{st.config.archive_flag, ""}, false);
+        if (!st.rec.cancelled) s.unsaved_changes = false;
+        break;
+      }
+      case Answer::No:
+        s.unsaved_changes = false;
+        break;
+      case Answer::Cancel:
+        st.rec.cancelled = true;
+        break;
+    }
+    return;
+  }
+  if (st.ui.ask_yes_no_cancel(st.identity.title, "Bisherige Eingaben verwerfen ?") == Answer::Yes)
+    s.unsaved_changes = false;
+  else
+    st.rec.cancelled = true;
+}
+
+void delete_temporary_block_files(const ProgramState& st) {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(with_slash(st.config.temp_folder).empty()
+                                                      ? fs::path(".")
+                                                      : fs::path(st.config.temp_folder),
+                                                  ec)) {
+    const std::string n = entry.path().filename().string();
+    if (n.size() >= 5 && n.front() == '$' && n.ends_with(".dx$")) fs::remove(entry.path(), ec);
+  }
+}
+
+std::string base_name(const std::string& path) { return fs::path(path).stem().string(); }
+
+}  // namespace vx11
