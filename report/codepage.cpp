@@ -78,6 +78,8 @@ unsigned char from_unicode(std::uint32_t cp) {
 
 }  // namespace
 
+std::string cp850ToUtf8(std::string_view cp850) { return cp850_to_utf8(cp850); }
+
 std::string transliterate(std::string_view s) {
   std::string out;
   out.reserve(s.size());

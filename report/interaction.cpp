@@ -2,11 +2,13 @@
 
 #include <iostream>
 
+#include "report/text.h"
+
 namespace vx11 {
 
 void BatchInteraction::message(const std::string& caption, const std::string& text) {
   shown.push_back(caption + "|" + text);
-  if (echo) std::cerr << caption << ' ' << text << '\n';
+  if (echo) std::cerr << cp850ToUtf8(trimBlanks(caption)) << ' ' << cp850ToUtf8(text) << '\n';
 }
 
 Answer BatchInteraction::ask_yes_no_cancel(const std::string&, const std::string&) { return Answer::Yes; }

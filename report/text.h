@@ -30,6 +30,8 @@ WrappedText wrapText(std::string_view text, char separator, int width = 64);
 // Code page 850 to the window code page (UTF-8 here) and back.
 std::string toWindows(const FormatSettings& s, std::string_view cp850);
 std::string toCodePage850(std::string_view utf8);
+// The full conversion to UTF-8 without the length limit of the window conversion (terminal output).
+std::string cp850ToUtf8(std::string_view cp850);
 std::string transliterate(std::string_view cp850);
 
 // Dates and times.

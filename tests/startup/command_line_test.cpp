@@ -1,0 +1,98 @@
+// The command-line mode as a user runs it: the built wvx11 in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int exit_code = -1;
+  std::string out;  // standard output and standard error together
+};
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("vx11_cli_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::copy_file(fs::path(VX11_SOURCE_DIR) / "examples" / "beispiel.vxk", dir_ / "test.vxk");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  Outcome run(const std::string& arguments) {
+    // A private configuration folder keeps the user's own configuration out of the test.
+    const std::string cmd = "cd '" + dir_.string() + "' && XDG_CONFIG_HOME='" + dir_.string() + "/cfg' '" +
+                            VX11_BIN_DIR + "/wvx11' " + arguments + " 2>&1";
+    Outcome r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (!p) return r;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
+    const int status = ::pclose(p);
+    r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+  }
+
+  std::string read(const std::string& name) {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(CommandLine, HelpScreenWithoutParametersAndWithQuestionMarks) {
+  for (const char* args : {"", "/?", "?"}) {
+    const Outcome r = run(args);
+    EXPECT_EQ(r.exit_code, 0) << args;
+    EXPECT_TRUE(r.out.starts_with("VX11 Command Line Mode\n")) << args;
+    EXPECT_NE(r.out.find("wvx11 Filename [/I] [/CADi:j] [/NOGUI]"), std::string::npos);
+  }
+}
+
+TEST_F(CommandLine, ReportOfTheFileIsWrittenBesideIt) {
+  const Outcome r = run("test.vxk /I");
+  EXPECT_EQ(r.exit_code, 0) << r.out;
+  const std::string report = read("test.txt");
+  EXPECT_NE(report.find("Scheibenfeder DIN 6888 - 5 x 6.5"), std::string::npos);
+  EXPECT_NE(report.find("Wellendurchmesser\td1\tmm"), std::string::npos);
+  fs::create_directories(dir_ / "sub");
+  fs::copy_file(dir_ / "test.vxk", dir_ / "sub" / "other.vxk");
+  EXPECT_EQ(run("sub/other.vxk /i").exit_code, 0);
+  EXPECT_TRUE(fs::exists(dir_ / "sub" / "other.txt"));
+}
+
+TEST_F(CommandLine, MissingFileEndsWithExitCodeOne) {
+  const Outcome r = run("missing.vxk /I");
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_NE(r.out.find("File missing.vxk not found !"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "missing.txt"));
+}
+
+TEST_F(CommandLine, NameWithoutExtensionIsRefused) {
+  const Outcome r = run("test");
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_NE(r.out.find("Erweiterung .vxk muß mit angegeben werden"), std::string::npos);
+}
+
+TEST_F(CommandLine, NoGuiRatesWithoutAWindow) {
+  EXPECT_EQ(run("test.vxk /NOGUI").exit_code, 0);
+  EXPECT_EQ(run("test.vxk /I /nogui").exit_code, 0);
+  EXPECT_TRUE(fs::exists(dir_ / "test.txt"));
+}
+
+}  // namespace
