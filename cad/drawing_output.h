@@ -37,7 +37,7 @@ struct CadContext {
   Interaction& ui;
   bool& cancelled;
   GraphicsSurface& surface;
-  ProcessStarter& starter;
+  CommandLineStarter& starter;
   PlotDialog* plot_dialog = nullptr;  // the plot configuration dialog, when there is a window
 };
 

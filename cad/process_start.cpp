@@ -36,9 +36,9 @@ std::string startResultMessage(int code) {
   return "Exec error " + std::to_string(code);
 }
 
-ProcessStarter::~ProcessStarter() { reap(); }
+CommandLineStarter::~CommandLineStarter() { reap(); }
 
-void ProcessStarter::reap() {
+void CommandLineStarter::reap() {
   std::vector<pid_t> still;
   for (pid_t pid : running_) {
     int status = 0;
@@ -47,7 +47,7 @@ void ProcessStarter::reap() {
   running_.swap(still);
 }
 
-int ProcessStarter::start(std::string_view command_line) {
+int CommandLineStarter::start(std::string_view command_line) {
   reap();
   std::vector<std::string> words = splitCommandLine(command_line);
   if (words.empty()) return 2;

@@ -20,9 +20,9 @@ inline constexpr int kStarted = 32;
 std::string startResultMessage(int code);
 
 // Starts programs and reaps those that have ended without blocking.
-class ProcessStarter {
+class CommandLineStarter {
  public:
-  virtual ~ProcessStarter();
+  virtual ~CommandLineStarter();
   virtual int start(std::string_view command_line);
 
  private:

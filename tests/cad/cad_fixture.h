@@ -33,7 +33,7 @@ std::string readFile(const std::filesystem::path& p);
 void writeFile(const std::filesystem::path& p, const std::string& text);
 
 // Records started commands instead of starting them.
-class RecordingStarter : public ProcessStarter {
+class RecordingStarter : public CommandLineStarter {
  public:
   int start(std::string_view line) override {
     lines.emplace_back(line);

@@ -120,7 +120,7 @@ TEST(PlotCommandLine, BatchFileThatCannotBeCreatedIsAskedAgain) {
 
 TEST(ProcessStart, StartsWithoutShellAndReportsMissingPrograms) {
   EXPECT_EQ(splitCommandLine("a \"b c\"  d"), (std::vector<std::string>{"a", "b c", "d"}));
-  ProcessStarter starter;
+  CommandLineStarter starter;
   EXPECT_EQ(starter.start("/bin/true ignored"), kStarted);
   EXPECT_EQ(starter.start("/nonexistent/plotter x"), 2);
   EXPECT_EQ(starter.start(""), 2);

@@ -24,7 +24,7 @@ TEST(HatchDrawingOutput, HatchLinesReachTheListing) {
   DisplayList list;
   SurfaceView view;
   GraphicsSurface surface{graphics, list, cancelled, view};
-  ProcessStarter starter;
+  CommandLineStarter starter;
   DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
   out.batch = true;
 
