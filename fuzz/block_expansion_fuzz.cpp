@@ -24,7 +24,7 @@ const std::string& work_folder() {
   return folder;
 }
 
-class NoStarter : public ProcessStarter {
+class NoStarter : public CommandLineStarter {
  public:
   int start(std::string_view) override { return kStarted; }
 };
