@@ -367,6 +367,20 @@ void zero_becomes(T& value, T replacement) {
   if (value == 0) value = replacement;
 }
 
+// The settings the file's real lines are written with: the decimals entry, always the point.
+FormatSettings file_format(const Configuration& c) {
+  FormatSettings format;
+  apply_format_settings(c, format);
+  format.decimal_separator = 1;
+  return format;
+}
+
+// A real that the file would write as zero counts as zero: otherwise a tiny value would survive
+// this reading but turn into the default after the next save.
+void written_zero_becomes(Real& value, Real replacement, const FormatSettings& file) {
+  if (value == 0 || parseReal(realValueText(file, value)) == 0) value = replacement;
+}
+
 void outside_becomes(int& value, int lo, int hi, int replacement) {
   if (value < lo || value > hi) value = replacement;
 }
@@ -374,21 +388,22 @@ void outside_becomes(int& value, int lo, int hi, int replacement) {
 // The checks on reading. Defaults pass every check, so running them over entries the file did not
 // hold changes nothing.
 void check_entries(Configuration& c, const std::string& start_folder) {
-  zero_becomes<Real>(c.cad_text_width_factor, 1);
   zero_becomes(c.printer_port, 1);
   if (c.hardcopy_rotated == '\0' || c.hardcopy_rotated == ' ') c.hardcopy_rotated = 'N';  // empty line
   outside_becomes(c.decimals, 1, 9, 3);
+  const FormatSettings file = file_format(c);
+  written_zero_becomes(c.cad_text_width_factor, 1, file);
   outside_becomes(c.print_thickness_vertical, 1, 4, 1);
-  zero_becomes<Real>(c.graphics_correction_horizontal, 1);
+  written_zero_becomes(c.graphics_correction_horizontal, 1, file);
   zero_becomes(c.hardcopy_port, 1);
   zero_becomes(c.text_print_mode, 1);
   if (c.lines_per_page < 5) c.lines_per_page = 66;
-  zero_becomes<Real>(c.zoom_factor, 1.02L);
-  zero_becomes<Real>(c.pan_factor, 0.01L);
+  written_zero_becomes(c.zoom_factor, 1.02L, file);
+  written_zero_becomes(c.pan_factor, 0.01L, file);
   zero_becomes(c.windows_print_mode, 1);
-  zero_becomes<Real>(c.graphics_text_width_factor, 0.8L);
+  written_zero_becomes(c.graphics_text_width_factor, 0.8L, file);
   for (int& colour : c.colour_layer) zero_becomes(colour, 1);
-  zero_becomes<Real>(c.screendump_scale, 1);
+  written_zero_becomes(c.screendump_scale, 1, file);
   c.reserved_47 = true;
   if (c.date_code == 0 || c.date_code > 3) c.date_code = 1;
   outside_becomes(c.header_space_lines, 0, 30, 0);
@@ -407,7 +422,7 @@ void check_entries(Configuration& c, const std::string& start_folder) {
   zero_becomes(c.cad_text_mode, 1);
   outside_becomes(c.dialog_element_scale, 10, 1000, 100);
   if (c.angle_format == 0 || c.angle_format > 2) c.angle_format = 2;
-  zero_becomes<Real>(c.dimension_factor, 1);
+  written_zero_becomes(c.dimension_factor, 1, file);
 }
 
 // A window size of 0 or -1 means "fill the screen".
@@ -499,10 +514,8 @@ void import_configuration(const std::string& path, Configuration& config, const 
 }
 
 void write_configuration(std::ostream& out, const Configuration& config, const ProgramIdentity& id) {
-  // Reals of the file always use the point; the separator entry itself keeps the stored setting.
-  FormatSettings format;
-  apply_format_settings(config, format);
-  format.decimal_separator = 1;
+  // The separator entry itself keeps the stored setting.
+  const FormatSettings format = file_format(config);
   Configuration values = config;
   writeTextLine(out, id.lower_name + " Konfiguration");
   writeTextLine(out, "Version " + id.version);

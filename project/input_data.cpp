@@ -125,7 +125,11 @@ void write_change_log(Writer& w, const Documentation& doc) {
   w.text(t.replaces);
   w.text(t.replaced_by);
   w.text(t.drawn.name);
-  const FormatSettings& s = w.settings();
+  // The significant-digit rule drops trailing zeros before the decimals setting shifts the count,
+  // so with any setting but 3 every save would cut one more digit off these numbers (1.705, 1.71,
+  // 1.7, 2). They are written as at the setting 3, which a file reads back unchanged.
+  FormatSettings s = w.settings();
+  s.decimals = 3;
   for (int i = 0; i < m; ++i) {
     const DrawingText& d = doc.drawing_texts[i];
     w.raw(fmtSig(s, d.x) + "|" + fmtSig(s, d.y) + "|" + fmtSig(s, d.height) + "|" + fmtSig(s, d.angle) + "|" +

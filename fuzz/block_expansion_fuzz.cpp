@@ -1,0 +1,73 @@
+// The screen expansion of block files from any bytes: it ends (nesting is limited), reports a damaged
+// file instead of drawing from it, and draws only finite coordinates.
+#include <unistd.h>
+
+#include <cmath>
+#include <fstream>
+
+#include "cad/drawing_output.h"
+#include "draw/display_list.h"
+#include "draw/graphics_state.h"
+#include "draw/graphics_surface.h"
+#include "fuzz/fuzz_check.h"
+
+using namespace vx11;
+
+namespace {
+
+const std::string& work_folder() {
+  static const std::string folder = [] {
+    char pattern[] = "/tmp/vx11_fuzz_blocks_XXXXXX";
+    fuzz::require(::mkdtemp(pattern) != nullptr, "a work folder");
+    return std::string(pattern);
+  }();
+  return folder;
+}
+
+class NoStarter : public CommandLineStarter {
+ public:
+  int start(std::string_view) override { return kStarted; }
+};
+
+void write_block(const std::string& name, std::string_view bytes) {
+  std::ofstream(work_folder() + "/$" + name + ".dx$", std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // Two block files, A and B, split at the first zero byte; each may insert the other or itself.
+  const std::string input = fuzz::bytes(data, size);
+  const auto [a, b] = fuzz::split_at(input, '\0');
+  write_block("A", a);
+  write_block("B", b);
+
+  CadSettings cad;
+  cad.temp_folder = work_folder();
+  FormatSettings format;
+  MessageList messages;
+  BatchInteraction ui;
+  ui.echo = false;
+  bool cancelled = false;
+  GraphicsState graphics;
+  DisplayList list;
+  SurfaceView view;
+  GraphicsSurface surface{graphics, list, cancelled, view};
+  NoStarter starter;
+  DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
+  out.batch = true;
+  out.OpenOutput(kOutScreen);
+  out.DrawingHeader(0, 0, 200, 100);
+  out.BeginEntities();
+  list.clear();
+  out.InsertBlock("A", 10, 20, 30, 2, 0.5L);
+  out.CloseOutput();
+
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    DisplayRecord r;
+    fuzz::require(parseDisplayRecord(list.record(i), r), "every record drawn replays");
+    for (int k = 0; k < r.count; ++k) fuzz::require(std::isfinite(r.v[static_cast<std::size_t>(k)]), "only finite values are drawn");
+  }
+  return 0;
+}

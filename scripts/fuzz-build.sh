@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds the libFuzzer targets into build-fuzz/ (or $FUZZ_BUILD_DIR) with clang.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${FUZZ_BUILD_DIR:-build-fuzz}
+cmake -S . -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX11_FUZZ=ON -DVX11_GUI=OFF -DVX11_BENCH=OFF >/dev/null
+cmake --build "$build" --target vx11_fuzz
