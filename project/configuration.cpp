@@ -1,10 +1,13 @@
 #include "project/configuration.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <system_error>
+
+#include <unistd.h>
 
 #include "project/file_create.h"
 #include "project/paths.h"
@@ -438,13 +441,12 @@ void set_screen_defaults(Configuration& c, const ScreenMetrics& screen) {
 }
 
 bool can_create_in(const std::string& folder) {
-  const std::string probe = with_slash(folder) + "x.$$$";
-  {
-    std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return false;
-  }
-  std::error_code ec;
-  return std::filesystem::remove(probe, ec) && !ec;
+  // A probe name of its own: two programs starting at once must not remove each other's probe.
+  std::string probe = with_slash(folder) + "x.$$$XXXXXX";
+  const int fd = ::mkstemp(probe.data());
+  if (fd < 0) return false;
+  ::close(fd);
+  return ::unlink(probe.c_str()) == 0;
 }
 
 bool holds_a_file(const std::string& folder) {

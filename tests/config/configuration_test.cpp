@@ -1,5 +1,7 @@
 // Reading and writing vx11.cfg: round trip, checks, early ends and damaged files.
 #include <gtest/gtest.h>
+#include <atomic>
+#include <thread>
 
 #include <clocale>
 #include <cstdlib>
@@ -519,6 +521,29 @@ TEST_F(ConfigurationFolder, CheckFoldersCompletesAndReports) {
   c.dbf_folder = dir("here");
   check_folders(c, dir("here"), data, ui_, false);
   EXPECT_EQ(ui_.shown.size(), 1u);  // messages off; the question still comes (batch keeps the answer)
+}
+
+TEST_F(ConfigurationFolder, ProgramsStartingTogetherDoNotUpsetEachOthersFolderCheck) {
+  // Two programs checking one temporary folder at once used to remove each other's probe file.
+  const std::string data = dir("data");
+  std::filesystem::create_directories(data);
+  std::ofstream(data + "din6888.dbf") << "x";
+  std::vector<std::thread> starts;
+  std::atomic<int> messages = 0;
+  for (int t = 0; t < 8; ++t)
+    starts.emplace_back([&] {
+      for (int i = 0; i < 200; ++i) {
+        BatchInteraction ui;
+        ui.echo = false;
+        Configuration c = default_configuration(dir("here"));
+        c.temp_folder = c.cad_folder = c.edi_folder = dir("here");
+        check_folders(c, dir("here"), data, ui, true);
+        messages += static_cast<int>(ui.shown.size());
+      }
+    });
+  for (auto& s : starts) s.join();
+  EXPECT_EQ(messages, 0);
+  EXPECT_TRUE(std::filesystem::is_empty(dir("here")));  // no probe left behind
 }
 
 TEST(Paths, DataFolderBesideTheExecutableAndFallbacks) {

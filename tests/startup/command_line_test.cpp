@@ -59,7 +59,7 @@ TEST_F(CommandLine, HelpScreenWithoutParametersAndWithQuestionMarks) {
   for (const char* args : {"", "/?", "?"}) {
     const Outcome r = run(args);
     EXPECT_EQ(r.exit_code, 0) << args;
-    EXPECT_TRUE(r.out.starts_with("VX11 Command Line Mode\n")) << args;
+    EXPECT_TRUE(r.out.starts_with("VX11 Command Line Mode\n")) << args << "\n" << r.out;
     EXPECT_NE(r.out.find("wvx11 Filename [/I] [/CADi:j] [/NOGUI]"), std::string::npos);
   }
 }
