@@ -21,7 +21,8 @@ bool skipBody(DxfGroupReader& g) {
 
 bool readHeader(DxfGroupReader& g, PlotDrawing& d) {
   bool min = false, max = false;
-  Real* target = nullptr;
+  Real* target_x = nullptr;
+  Real* target_y = nullptr;
   for (;;) {
     if (g.next() != Read::Ok) return false;
     if (g.code() == 0) {
@@ -30,11 +31,11 @@ bool readHeader(DxfGroupReader& g, PlotDrawing& d) {
       return true;
     }
     if (g.code() == 9) {
-      target = nullptr;
-      if (g.word() == "$EXTMIN") target = &d.x1, min = true;
-      if (g.word() == "$EXTMAX") target = &d.x2, max = true;
-    } else if (target && (g.code() == 10 || g.code() == 20)) {
-      if (!dxfReal(g.value(), g.code() == 10 ? target[0] : target[2])) return false;
+      target_x = target_y = nullptr;
+      if (g.word() == "$EXTMIN") target_x = &d.x1, target_y = &d.y1, min = true;
+      if (g.word() == "$EXTMAX") target_x = &d.x2, target_y = &d.y2, max = true;
+    } else if (target_x && (g.code() == 10 || g.code() == 20)) {
+      if (!dxfReal(g.value(), g.code() == 10 ? *target_x : *target_y)) return false;
     }
   }
 }

@@ -36,6 +36,25 @@ int plot(std::vector<std::string> words, std::string* err = nullptr) {
 
 int shell(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
+TEST(Zeichnr, HeaderExtentsLandInTheirOwnCorners) {
+  // Each corner's y used to be written two places on: ymin into xmax, ymax past the extents.
+  std::istringstream in(
+      "0\r\nSECTION\r\n2\r\nHEADER\r\n9\r\n$EXTMIN\r\n10\r\n1.5\r\n20\r\n2.5\r\n"
+      "9\r\n$EXTMAX\r\n10\r\n30\r\n20\r\n40\r\n0\r\nENDSEC\r\n"
+      "0\r\nSECTION\r\n2\r\nTABLES\r\n0\r\nLAYER\r\n2\r\nKONTUR\r\n62\r\n3\r\n"
+      "0\r\nENDSEC\r\n0\r\nEOF\r\n");
+  std::string error;
+  const auto d = readPlotDrawing(in, error);
+  ASSERT_TRUE(d) << error;
+  EXPECT_TRUE(d->has_extents);
+  EXPECT_EQ(d->x1, 1.5L);
+  EXPECT_EQ(d->y1, 2.5L);
+  EXPECT_EQ(d->x2, 30.0L);
+  EXPECT_EQ(d->y2, 40.0L);
+  ASSERT_EQ(d->layers.size(), 1u);
+  EXPECT_EQ(d->layers.at("KONTUR").colour, 3);
+}
+
 TEST(Zeichnr, CommandLineErrorsEndWithCodeTwoAndAMessage) {
   const fs::path dxf = writeSampleDxf(scratchFolder("zeichnr_args"));
   const std::string base = (dxf.parent_path() / "zeichnr").string();
