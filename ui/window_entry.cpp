@@ -2,15 +2,19 @@
 
 #include <QApplication>
 
+#include "ui/command_groups.h"
 #include "ui/main_window.h"
 
 namespace vx11 {
 
 int run_window(ProgramState* state, int argc, char** argv) {
-  static_cast<void>(state);  // the start-up wires the state into the window
   int qt_argc = argc;        // QApplication keeps a reference for its whole life
   QApplication app(qt_argc, argv);
   Thh window;
+  install_file_commands(window, *state);
+  install_view_commands(window, *state);
+  install_help_commands(window, *state);
+  install_sheet_commands(window, *state);
   window.show();
   return app.exec();
 }

@@ -1,0 +1,22 @@
+// The main window's commands, installed group by group onto the window and the program state.
+// Each group lives in a file of its own; the window start-up calls every installer once.
+#pragma once
+
+namespace vx11 {
+
+class ProgramState;
+class Thh;
+
+// File, Edit and Database menus, configuration, recent files, documentation menu, language.
+void install_file_commands(Thh& window, ProgramState& state);
+// The drawing views on the canvas, printing and printer setup.
+void install_view_commands(Thh& window, ProgramState& state);
+// CAD output, help pictures, message dialogs, history, homepage, e-mail, about.
+void install_help_commands(Thh& window, ProgramState& state);
+// The OLE menu: result table and spreadsheet hand-off.
+void install_sheet_commands(Thh& window, ProgramState& state);
+
+// Paints the current view again (after a rating, a language switch, a new file).
+void redraw_current_view(Thh& window, ProgramState& state);
+
+}  // namespace vx11

@@ -1,0 +1,10 @@
+#include "ui/command_groups.h"
+
+namespace vx11 {
+
+void install_sheet_commands(Thh& window, ProgramState& state) {
+  static_cast<void>(window);
+  static_cast<void>(state);
+}
+
+}  // namespace vx11
