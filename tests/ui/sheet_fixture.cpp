@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "project/input_data.h"
+#include "tests/support/worked_example.h"
 
 namespace vx11::test {
 
@@ -26,10 +27,7 @@ void SheetTest::SetUp() {
 }
 
 std::string SheetTest::write_input(const std::string& file_name, Real d, const std::string& shaft_number) {
-  ConnectionRecord rec;
-  set_startup_defaults(rec);
-  set_default_materials(rec);
-  rec.key_row_number = 12;
+  ConnectionRecord rec = worked_example_inputs();
   rec.shaft_diameter_d = d;
   rec.inner_part_number = shaft_number;
   std::ostringstream text;

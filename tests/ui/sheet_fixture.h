@@ -28,8 +28,8 @@ class SheetTest : public DialogTest {
  protected:
   void SetUp() override;
 
-  // An input data file in the data directory: the start-up inputs with key row 12, shaft diameter
-  // `d` and the shaft part number; returns its path.
+  // An input data file in the data directory: the worked example with shaft diameter `d` (17 to 22
+  // for its key) and the shaft part number; returns its path.
   std::string write_input(const std::string& file_name, Real d, const std::string& shaft_number = "11111111");
   static std::string read_bytes(const std::string& path);
   // The texts of the message boxes shown so far, without their captions.
