@@ -6,6 +6,7 @@
 #include "draw/connection_drawing.h"
 #include "draw/quick_view.h"
 #include "project/input_file.h"
+#include "project/private_temp_folder.h"
 #include "report/format.h"
 
 namespace vx11 {
@@ -45,6 +46,7 @@ int run_cad_command(ProgramState& st, const std::string& file, const std::string
   auto calc = st.calc();
   run_rating(calc);
   const CadSwitch sw = parseCadSwitch(cad_switch);
+  PrivateTempFolder scratch(st.config.temp_folder);
   write_cad_output(st, resolve_input_path(st.session, file), sw.format, sw.view);
   return 0;
 }

@@ -31,10 +31,13 @@ class CommandLine : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  Outcome run(const std::string& arguments) {
+  Outcome run(const std::string& arguments) { return run_script("'" VX11_BIN_DIR "/wvx11' " + arguments); }
+
+  // Runs a shell command line in the test folder.
+  Outcome run_script(const std::string& script) {
     // A private configuration folder keeps the user's own configuration out of the test.
-    const std::string cmd = "cd '" + dir_.string() + "' && XDG_CONFIG_HOME='" + dir_.string() + "/cfg' '" +
-                            VX11_BIN_DIR + "/wvx11' " + arguments + " 2>&1";
+    const std::string cmd = "cd '" + dir_.string() + "' && export XDG_CONFIG_HOME='" + dir_.string() + "/cfg' && { " +
+                            script + "; } 2>&1";
     Outcome r;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -74,6 +77,25 @@ TEST_F(CommandLine, ReportOfTheFileIsWrittenBesideIt) {
   fs::copy_file(dir_ / "test.vxk", dir_ / "sub" / "other.vxk");
   EXPECT_EQ(run("sub/other.vxk /i").exit_code, 0);
   EXPECT_TRUE(fs::exists(dir_ / "sub" / "other.txt"));
+}
+
+TEST_F(CommandLine, RunsAtTheSameTimeKeepTheirOwnReports) {
+  // Every run writes its report through the same scratch names in the temporary folder; runs side
+  // by side must not swap or mix their reports.
+  fs::copy_file(fs::path(VX11_SOURCE_DIR) / "examples" / "ueberlast.vxk", dir_ / "other.vxk");
+  std::string script = "export TEMP='" + dir_.string() + "/tmp'; mkdir -p \"$TEMP\"; for i in 1 2 3 4 5 6 7 8; do ";
+  script += "cp test.vxk a$i.vxk; cp other.vxk b$i.vxk; '" + std::string(VX11_BIN_DIR) + "/wvx11' a$i.vxk /I & '";
+  script += std::string(VX11_BIN_DIR) + "/wvx11' b$i.vxk /I & done; wait";
+  const Outcome r = run_script(script);
+  EXPECT_EQ(r.exit_code, 0) << r.out;
+  for (int i = 1; i <= 8; ++i) {
+    const std::string a = read("a" + std::to_string(i) + ".txt"), b = read("b" + std::to_string(i) + ".txt");
+    EXPECT_NE(a.find("DIN 6888 - 5 x 6.5"), std::string::npos) << i;
+    EXPECT_EQ(a.find("DIN 6888 - 4 x 6.5"), std::string::npos) << i;
+    EXPECT_NE(b.find("DIN 6888 - 4 x 6.5"), std::string::npos) << i;
+    EXPECT_EQ(b.find("DIN 6888 - 5 x 6.5"), std::string::npos) << i;
+  }
+  EXPECT_TRUE(fs::is_empty(dir_ / "tmp")) << "no scratch folder is left behind";
 }
 
 TEST_F(CommandLine, MissingFileEndsWithExitCodeOne) {
