@@ -1,0 +1,165 @@
+#include "draw/qt/painter_device.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygon>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+#include "report/text.h"
+
+namespace vx11 {
+
+namespace {
+
+QColor qcolour(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+Qt::PenStyle penStyle(int style) {
+  switch (style) {
+    case 1:
+      return Qt::DotLine;
+    case 2:
+      return Qt::DashDotLine;
+    case 3:
+      return Qt::DashLine;
+    default:
+      return Qt::SolidLine;
+  }
+}
+
+QRectF box(PixelPoint tl, PixelPoint br) {
+  return QRectF(QPointF(std::min(tl.x, br.x), std::min(tl.y, br.y)),
+                QPointF(std::max(tl.x, br.x), std::max(tl.y, br.y)));
+}
+
+}  // namespace
+
+qreal screenAngle(qreal cx, qreal cy, qreal x, qreal y) {
+  const qreal a = std::atan2(cy - y, x - cx) * 180 / 3.14159265358979323846;
+  return a < 0 ? a + 360 : a;
+}
+
+QPainterDevice::QPainterDevice(QPainter& painter, const FormatSettings* format) : p_(painter), format_(format) {
+  // Pens of the plotter interface: round ends, so that wide lines meet without gaps.
+  pen_.setCapStyle(Qt::RoundCap);
+  pen_.setJoinStyle(Qt::RoundJoin);
+  pen_.setColor(Qt::black);
+  pen_.setWidth(1);
+  p_.setBrush(Qt::NoBrush);
+}
+
+void QPainterDevice::applyPen() {
+  if (!pen_dirty_) return;
+  p_.setPen(pen_);
+  pen_dirty_ = false;
+}
+
+void QPainterDevice::setColour(Rgb c) {
+  const QColor q = qcolour(c);
+  if (pen_.color() == q) return;
+  pen_.setColor(q);
+  pen_dirty_ = true;
+}
+
+void QPainterDevice::setLineStyle(int style) {
+  const Qt::PenStyle s = penStyle(style);
+  if (pen_.style() == s) return;
+  pen_.setStyle(s);
+  pen_dirty_ = true;
+}
+
+void QPainterDevice::setLineWidth(int pixels) {
+  const int w = std::max(1, pixels);
+  if (pen_.width() == w) return;
+  pen_.setWidth(w);
+  pen_dirty_ = true;
+}
+
+void QPainterDevice::line(PixelPoint a, PixelPoint b) {
+  applyPen();
+  p_.drawLine(a.x, a.y, b.x, b.y);
+}
+
+void QPainterDevice::ellipse(PixelPoint top_left, PixelPoint bottom_right) {
+  applyPen();
+  p_.setBrush(Qt::NoBrush);
+  p_.drawEllipse(box(top_left, bottom_right));
+}
+
+void QPainterDevice::arc(PixelPoint top_left, PixelPoint bottom_right, PixelPoint start, PixelPoint end) {
+  applyPen();
+  const QRectF r = box(top_left, bottom_right);
+  const QPointF c = r.center();
+  const qreal a1 = screenAngle(c.x(), c.y(), start.x, start.y);
+  const qreal a2 = screenAngle(c.x(), c.y(), end.x, end.y);
+  qreal sweep = a2 - a1;
+  if (sweep <= 0) sweep += 360;  // counter-clockwise; equal radials make the whole ellipse
+  p_.drawArc(r, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(sweep * 16)));
+}
+
+void QPainterDevice::polygon(const std::array<PixelPoint, 4>& corners, Rgb fill) {
+  applyPen();
+  QPolygon poly(4);
+  for (int i = 0; i < 4; ++i) poly.setPoint(i, corners[static_cast<std::size_t>(i)].x, corners[static_cast<std::size_t>(i)].y);
+  p_.setBrush(qcolour(fill));
+  p_.drawPolygon(poly);
+  p_.setBrush(Qt::NoBrush);
+}
+
+QString QPainterDevice::shown(std::string_view cp850) const {
+  if (format_ && format_->ascii_mode) return QString::fromStdString(toWindows(*format_, cp850));
+  return QString::fromStdString(cp850ToUtf8(cp850));
+}
+
+const QPainterDevice::FontFit& QPainterDevice::fontFor(const TextLook& look) {
+  FontFit& f = fit_;
+  if (f.height == look.height && f.width == look.width && f.weight == look.weight && f.italic == look.italic &&
+      f.underline == look.underline && f.strike_out == look.strike_out && f.face == look.face)
+    return f;
+  f.face = look.face;
+  f.height = look.height;
+  f.width = look.width;
+  f.weight = look.weight;
+  f.italic = look.italic;
+  f.underline = look.underline;
+  f.strike_out = look.strike_out;
+  QFont font(QString::fromStdString(look.face));
+  font.setWeight(look.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setItalic(look.italic);
+  font.setUnderline(look.underline);
+  font.setStrikeOut(look.strike_out);
+  // The height is the character cell: measure the cell of a reference size and scale.
+  constexpr int kReference = 100;
+  font.setPixelSize(kReference);
+  const QFontMetricsF ref(font);
+  const qreal cell = ref.height() > 0 ? ref.height() : kReference;
+  const int pixels = std::max(1, static_cast<int>(std::lround(std::abs(look.height) * kReference / cell)));
+  font.setPixelSize(pixels);
+  const QFontMetricsF m(font);
+  f.font = font;
+  f.ascent = m.ascent();
+  // The width is the average character width; 0 keeps the face's own proportions.
+  const qreal natural = m.averageCharWidth();
+  f.stretch = look.width > 0 && natural > 0 ? look.width / natural : 1;
+  return f;
+}
+
+void QPainterDevice::text(PixelPoint top_left, const TextLook& look, std::string_view text) {
+  if (text.empty() || look.height == 0) return;
+  const FontFit& f = fontFor(look);
+  const QTransform saved = p_.transform();
+  p_.translate(top_left.x, top_left.y);
+  if (look.escapement != 0) p_.rotate(-look.escapement / 10.0);
+  if (f.stretch != 1) p_.scale(f.stretch, 1);
+  p_.setFont(f.font);
+  const QPen saved_pen = pen_;
+  p_.setPen(qcolour(look.colour));
+  p_.drawText(QPointF(0, f.ascent), shown(text));
+  p_.setTransform(saved);
+  pen_ = saved_pen;
+  pen_dirty_ = true;
+}
+
+}  // namespace vx11
