@@ -3,19 +3,23 @@
 #include "draw/qt/view_drawing.h"
 
 #include <QObject>
+#include <QPrinter>
+
+#include <memory>
 
 #include "project/printouts.h"
 #include "project/program_state.h"
 #include "ui/canvas.h"
 #include "ui/command_groups.h"
 #include "ui/main_window.h"
+#include "ui/print_dialog.h"
 
 namespace vx11 {
 
 namespace {
 
-// What the view commands keep while the window lives: the view on the canvas and the message
-// dialog shown instead of a drawing after a fatal run.
+// What the view commands keep while the window lives: the view on the canvas, the message dialog
+// shown instead of a drawing after a fatal run, the printer and the last setup taken.
 class ViewSession : public QObject {
  public:
   ViewSession(Thh& window, ProgramState& state) : QObject(&window), window_(window), state_(state) {
@@ -31,11 +35,19 @@ class ViewSession : public QObject {
   }
   int shown() const { return shown_; }
 
+  void print(PrintDialogMode mode) {
+    state_.rec.cancelled = false;
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    show_print_dialog(PrintDialogContext{state_, *window_.canvas(), *printer_, setup_row_, {}}, mode, &window_);
+  }
+
  private:
   Thh& window_;
   ProgramState& state_;
   int shown_ = kShownNothing;
   PassiveDescriptionDialog descriptions_;
+  std::unique_ptr<QPrinter> printer_;
+  int setup_row_ = 0;
 };
 
 ViewSession* session_of(Thh& window) {
@@ -59,6 +71,8 @@ void install_view_commands(Thh& window, ProgramState& state) {
   window.set_handler(Command::ViewKey, [&views] { views.show(kViewKey); });
   window.set_handler(Command::ViewShaft, [&views] { views.show(kViewShaft); });
   window.set_handler(Command::ViewHub, [&views] { views.show(kViewHub); });
+  window.set_handler(Command::FilePrint, [&views] { views.print(PrintDialogMode::Print); });
+  window.set_handler(Command::FilePrinterSetup, [&views] { views.print(PrintDialogMode::PrinterInfo); });
 }
 
 void redraw_current_view(Thh& window, ProgramState& state) {
