@@ -51,6 +51,7 @@ bool print_drawing(Canvas& canvas, QPrinter& printer, const PrintPlacement& plac
   g.print_flag = true;
   canvas.render_with_printer(page);
   g.print_flag = false;
+  page_device.flush();
   painter.end();
   s.SetOldCursor();
   return true;

@@ -48,9 +48,19 @@ QPainterDevice::QPainterDevice(QPainter& painter, const FormatSettings* format) 
   pen_.setColor(Qt::black);
   pen_.setWidth(1);
   p_.setBrush(Qt::NoBrush);
+  if (QImage* image = PixelLines::targetOf(p_)) pixels_.emplace(*image);
+}
+
+QPainterDevice::~QPainterDevice() { flush(); }
+
+void QPainterDevice::flush() {
+  if (lines_.empty()) return;
+  p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+  lines_.clear();
 }
 
 void QPainterDevice::applyPen() {
+  flush();  // pending lines keep the pen they were recorded with
   if (!pen_dirty_) return;
   p_.setPen(pen_);
   pen_dirty_ = false;
@@ -64,6 +74,7 @@ void QPainterDevice::setColour(Rgb c) {
 }
 
 void QPainterDevice::setLineStyle(int style) {
+  style_ = style;
   const Qt::PenStyle s = penStyle(style);
   if (pen_.style() == s) return;
   pen_.setStyle(s);
@@ -78,8 +89,15 @@ void QPainterDevice::setLineWidth(int pixels) {
 }
 
 void QPainterDevice::line(PixelPoint a, PixelPoint b) {
-  applyPen();
-  p_.drawLine(a.x, a.y, b.x, b.y);
+  if (pixels_ && pen_.width() <= 1) {
+    flush();
+    pixels_->draw(a.x, a.y, b.x, b.y, pen_.color().rgba(), style_);
+    return;
+  }
+  // One painter call per run of lines: the painter's set-up per call costs more than a short line.
+  if (pen_dirty_) applyPen();
+  lines_.emplace_back(a.x, a.y, b.x, b.y);
+  if (lines_.size() >= 4096) flush();
 }
 
 void QPainterDevice::ellipse(PixelPoint top_left, PixelPoint bottom_right) {
@@ -108,16 +126,19 @@ void QPainterDevice::polygon(const std::array<PixelPoint, 4>& corners, Rgb fill)
   p_.setBrush(Qt::NoBrush);
 }
 
-QString QPainterDevice::shown(std::string_view cp850) const {
-  if (format_ && format_->ascii_mode) return QString::fromStdString(toWindows(*format_, cp850));
+QString shownText(std::string_view cp850, const FormatSettings* format) {
+  if (format && format->ascii_mode) return QString::fromStdString(toWindows(*format, cp850));
   return QString::fromStdString(cp850ToUtf8(cp850));
 }
+
+QString QPainterDevice::shown(std::string_view cp850) const { return shownText(cp850, format_); }
 
 const QPainterDevice::FontFit& QPainterDevice::fontFor(const TextLook& look) {
   FontFit& f = fit_;
   if (f.height == look.height && f.width == look.width && f.weight == look.weight && f.italic == look.italic &&
       f.underline == look.underline && f.strike_out == look.strike_out && f.face == look.face)
     return f;
+  texts_.clear();
   f.face = look.face;
   f.height = look.height;
   f.width = look.width;
@@ -139,7 +160,6 @@ const QPainterDevice::FontFit& QPainterDevice::fontFor(const TextLook& look) {
   font.setPixelSize(pixels);
   const QFontMetricsF m(font);
   f.font = font;
-  f.ascent = m.ascent();
   // The width is the average character width; 0 keeps the face's own proportions.
   const qreal natural = m.averageCharWidth();
   f.stretch = look.width > 0 && natural > 0 ? look.width / natural : 1;
@@ -148,6 +168,7 @@ const QPainterDevice::FontFit& QPainterDevice::fontFor(const TextLook& look) {
 
 void QPainterDevice::text(PixelPoint top_left, const TextLook& look, std::string_view text) {
   if (text.empty() || look.height == 0) return;
+  flush();
   const FontFit& f = fontFor(look);
   const QTransform saved = p_.transform();
   p_.translate(top_left.x, top_left.y);
@@ -156,7 +177,16 @@ void QPainterDevice::text(PixelPoint top_left, const TextLook& look, std::string
   p_.setFont(f.font);
   const QPen saved_pen = pen_;
   p_.setPen(qcolour(look.colour));
-  p_.drawText(QPointF(0, f.ascent), shown(text));
+  // Texts repeat within a drawing; their layout is made once.
+  auto it = texts_.find(std::string(text));
+  if (it == texts_.end()) {
+    if (texts_.size() >= 1024) texts_.clear();
+    QStaticText laid_out(shown(text));
+    laid_out.setTextFormat(Qt::PlainText);
+    laid_out.setPerformanceHint(QStaticText::AggressiveCaching);
+    it = texts_.emplace(std::string(text), std::move(laid_out)).first;
+  }
+  p_.drawStaticText(QPointF(0, 0), it->second);
   p_.setTransform(saved);
   pen_ = saved_pen;
   pen_dirty_ = true;

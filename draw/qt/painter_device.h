@@ -4,12 +4,18 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLine>
 #include <QPen>
+#include <QStaticText>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
+#include "draw/qt/pixel_lines.h"
 #include "draw/replay.h"
 #include "report/format_settings.h"
 
@@ -22,6 +28,10 @@ class QPainterDevice : public ReplayDevice {
   // Texts arrive in code page 850; `format` decides between the conversion and plain letters
   // (none: the conversion).
   explicit QPainterDevice(QPainter& painter, const FormatSettings* format = nullptr);
+  ~QPainterDevice() override;
+
+  // Lines are painted in runs; this paints what is pending (before the painter ends).
+  void flush();
 
   void setColour(Rgb pen_brush_font) override;
   void setLineStyle(int style) override;
@@ -41,7 +51,6 @@ class QPainterDevice : public ReplayDevice {
     bool italic = false, underline = false, strike_out = false;
     QFont font;
     qreal stretch = 1;
-    qreal ascent = 0;
   };
   const FontFit& fontFor(const TextLook& look);
   QString shown(std::string_view cp850) const;
@@ -50,9 +59,16 @@ class QPainterDevice : public ReplayDevice {
   QPainter& p_;
   const FormatSettings* format_;
   QPen pen_;
+  int style_ = 0;
   bool pen_dirty_ = true;
+  std::vector<QLine> lines_;  // pending lines of the current pen
+  std::optional<PixelLines> pixels_;  // thin solid lines straight into the image, when it allows
   FontFit fit_;
+  std::unordered_map<std::string, QStaticText> texts_;  // laid out in the current font
 };
+
+// A code page 850 text as shown: converted, or in plain letters when `format` asks for them.
+QString shownText(std::string_view cp850, const FormatSettings* format);
 
 // Qt's angle of a device point seen from a centre (degrees, counter-clockwise on the screen).
 qreal screenAngle(qreal cx, qreal cy, qreal x, qreal y);

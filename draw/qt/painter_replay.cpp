@@ -23,6 +23,7 @@ void replayOnto(ReplayTarget t, GraphicsState& g, const DisplayList& list, bool&
   if (s != 1) p.scale(s, s);
   QPainterDevice device(p, t.format);
   replayDisplayList(g, list, device, printer, cancelled, pacer);
+  device.flush();
   p.restore();
 }
 
