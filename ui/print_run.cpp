@@ -22,7 +22,9 @@ bool needs_pdf_file(const QPrinter& printer) {
 }
 
 std::string printer_caption(const QPrinter& printer) {
-  const QString name = prints_to_file(printer) ? QStringLiteral("PDF: ") + printer.outputFileName() : printer.printerName();
+  QString name = printer.printerName();
+  if (prints_to_file(printer))
+    name = printer.outputFileName().isEmpty() ? QStringLiteral("PDF") : QStringLiteral("PDF: ") + printer.outputFileName();
   return name.left(40).toStdString();
 }
 

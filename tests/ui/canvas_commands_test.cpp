@@ -86,6 +86,19 @@ TEST_F(ViewCommands, EachViewCommandDrawsItsViewOnTheCanvas) {
   EXPECT_TRUE(has_text("Fehlermeldungen:"));
 }
 
+TEST_F(ViewCommands, ScreenshotsOfTheWindow) {
+  window.resize(900, 700);
+  window.canvas()->resize(window.canvas()->sizeHint());
+  window.action(Command::ViewAssembly)->trigger();
+  window.canvas()->render_now();
+  screenshot(&window, "window_assembly");
+  window.action(Command::ViewQuick)->trigger();
+  window.canvas()->render_now();
+  screenshot(&window, "window_quick");
+  TForm_printconf d(context(), PrintDialogMode::Print);
+  screenshot(&d, "print_dialog");
+}
+
 TEST_F(ViewCommands, PrintCommandsAreThere) {
   EXPECT_TRUE(window.action(Command::FilePrint)->isEnabled());
   EXPECT_TRUE(window.action(Command::FilePrinterSetup)->isEnabled());

@@ -2,6 +2,7 @@
 #include "ui/canvas.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,20 @@ TEST_F(CanvasTest, LargerWidgetShowsTheAreaScaledUniformly) {
   const PixelPoint p = toWindow(canvas.graphics(), 50, 37.5L);
   EXPECT_EQ(canvas.picture().pixelColor(2 * p.x, 2 * p.y), QColor(255, 0, 0));
   EXPECT_EQ(canvas.to_area(QPoint(2 * p.x, 2 * p.y)), QPoint(p.x, p.y));
+}
+
+TEST_F(CanvasTest, LongReplayServesTheEventQueue) {
+  GraphicsSurface& s = canvas.surface();
+  s.Clear();
+  s.Header(0, 0, 100, 75);
+  for (int i = 0; i < 120000; ++i) s.line(i % 100, 0, 100 - i % 100, 75);
+  int replays_seen_by_timer = -1;
+  QTimer::singleShot(0, &canvas, [&] { replays_seen_by_timer = canvas.replay_count(); });
+  const int before = canvas.replay_count();
+  canvas.render_now();
+  // The timer ran while the replay was still going: the count had not moved on yet.
+  EXPECT_EQ(replays_seen_by_timer, before);
+  EXPECT_EQ(canvas.replay_count(), before + 1);
 }
 
 TEST(CanvasInWindow, TheMainWindowsClientAreaIsTheCanvas) {
