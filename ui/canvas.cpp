@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 #include "draw/qt/view_drawing.h"
 #include "draw/mapping.h"
 #include "draw/qt/painter_replay.h"
@@ -42,6 +45,23 @@ std::optional<ZoomKey> zoom_key(const QKeyEvent& e) {
 }
 
 }  // namespace
+
+bool band_zoom(const GraphicsState& g, QPoint a, QPoint b, ZoomRect& out) {
+  if (a.x() == b.x() || a.y() == b.y()) return false;
+  if (g.sx == 0 || g.sy == 0 || g.wx2 == g.wx1 || g.wy2 == g.wy1) return false;
+  // Pointer to world by the mapping in force, world to the zoom rectangle's units.
+  auto zx = [&g](int px) {
+    const Real x = g.xa + (px - g.vx1) / g.sx;
+    return static_cast<int>(std::llround(g.vx1 + (x - g.wx1) / (g.wx2 - g.wx1) * (g.vx2 - g.vx1)));
+  };
+  auto zy = [&g](int py) {
+    const Real y = g.ya + (g.vy2 - py) / g.sy;
+    return static_cast<int>(std::llround(g.vy1 + (y - g.wy1) / (g.wy2 - g.wy1) * (g.vy2 - g.vy1)));
+  };
+  out = {zx(std::min(a.x(), b.x())), zy(std::max(a.y(), b.y())), zx(std::max(a.x(), b.x())),
+         zy(std::min(a.y(), b.y()))};
+  return true;
+}
 
 // What the recording side asks of the window.
 class Canvas::View : public SurfaceView {
@@ -218,7 +238,7 @@ void Canvas::mouseReleaseEvent(QMouseEvent* e) {
   band_end_ = e->position().toPoint();
   const QPoint a = to_area(band_start_), b = to_area(band_end_);
   ZoomRect z;
-  if (zoomFromBand(graphics_, graphics_.width + 1, graphics_.height + 1, a.x(), a.y(), b.x(), b.y(), z))
+  if (band_zoom(graphics_, a, b, z))
     surface_->SetScale(z.x1, z.y1, z.x2, z.y2);
   invalidate();
 }

@@ -20,6 +20,13 @@
 
 namespace vx11 {
 
+struct ZoomRect;
+
+// The zoom rectangle of a rubber band between two points of the drawing area: the points are taken
+// back to the world through the mapping in force, so the band's contents fill the view whatever
+// the proportions of the world window. False when the points share an x or a y.
+bool band_zoom(const GraphicsState& g, QPoint a, QPoint b, ZoomRect& out);
+
 class Canvas : public QWidget, private ReplayPacer {
  public:
   explicit Canvas(QWidget* parent = nullptr);

@@ -115,15 +115,35 @@ TEST_F(CanvasTest, RightClickResetsTheZoom) {
   EXPECT_EQ(zoom(), full);
 }
 
-TEST_F(CanvasTest, RubberBandZoomsToTheRectangleDrawn) {
-  draw_square();
-  ZoomRect want;
-  ASSERT_TRUE(zoomFromBand(canvas.graphics(), canvas.graphics().width + 1, canvas.graphics().height + 1, 100, 80,
-                           300, 200, want));
-  QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100, 80));
-  QTest::mouseMove(&canvas, QPoint(200, 150));
-  QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
-  EXPECT_EQ(zoom(), want);
+TEST_F(CanvasTest, RubberBandZoomsOntoWhatItEncloses) {
+  struct Case {
+    const char* name;
+    Real w, h;  // world window; 4:3 and much wider
+  };
+  for (const Case c : {Case{"four to three", 100, 75}, Case{"wide", 200, 75}}) {
+    GraphicsSurface& s = canvas.surface();
+    s.Clear();
+    s.Header(0, 0, c.w, c.h);
+    s.SetColor(4);
+    const Real x0 = c.w * 0.2L, y0 = c.h * 0.6L;  // a square away from the middle
+    s.Solid(x0, y0, x0 + 6, y0, x0 + 6, y0 + 6, x0, y0 + 6);
+    canvas.render_now();
+    const PixelPoint p1 = toWindow(canvas.graphics(), x0 - 1, y0 + 7), p2 = toWindow(canvas.graphics(), x0 + 7, y0 - 1);
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(p1.x, p1.y));
+    QTest::mouseMove(&canvas, QPoint(p2.x, p2.y));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(p2.x, p2.y));
+    canvas.render_now();
+    QRect red;
+    const QImage& img = canvas.picture();
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x)
+        if (img.pixelColor(x, y) == QColor(255, 0, 0)) red |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(red.isEmpty()) << c.name;
+    // The square now fills most of the height (the band was 8 by 8 units round a 6 unit square).
+    EXPECT_GT(red.height(), 300) << c.name;
+    EXPECT_LT(red.top(), 240) << c.name;
+    EXPECT_GT(red.bottom(), 240) << c.name;
+  }
 }
 
 TEST_F(CanvasTest, BandWithoutHeightChangesNothing) {
