@@ -49,6 +49,7 @@ bool print_drawing(Canvas& canvas, QPrinter& printer, const PrintPlacement& plac
     return false;
   }
   QPainterDevice page_device(painter, canvas.text_format());
+  page_device.setDashUnit(printer.width() / (g.width + 1.0));
   const PrinterPage page{&page_device, printer.width(), printer.height()};
   g.print_flag = true;
   canvas.render_with_printer(page);

@@ -73,19 +73,34 @@ void QPainterDevice::setColour(Rgb c) {
   pen_dirty_ = true;
 }
 
-void QPainterDevice::setLineStyle(int style) {
-  style_ = style;
-  const Qt::PenStyle s = penStyle(style);
-  if (pen_.style() == s) return;
-  pen_.setStyle(s);
+void QPainterDevice::setDashUnit(qreal device_pixels) {
+  dash_unit_ = device_pixels;
+  refreshPenStyle();
+}
+
+void QPainterDevice::refreshPenStyle() {
+  const DashPattern* d = dashPattern(style_);
+  if (d && dash_unit_ > 0) {
+    QList<qreal> runs;
+    for (int i = 0; i < d->count; ++i) runs << std::max<qreal>(0.5, d->runs[i] * dash_unit_ / pen_.widthF());
+    pen_.setDashPattern(runs);
+  } else {
+    pen_.setStyle(penStyle(style_));
+  }
   pen_dirty_ = true;
+}
+
+void QPainterDevice::setLineStyle(int style) {
+  if (style == style_) return;
+  style_ = style;
+  refreshPenStyle();
 }
 
 void QPainterDevice::setLineWidth(int pixels) {
   const int w = std::max(1, pixels);
   if (pen_.width() == w) return;
   pen_.setWidth(w);
-  pen_dirty_ = true;
+  refreshPenStyle();
 }
 
 void QPainterDevice::line(PixelPoint a, PixelPoint b) {

@@ -32,6 +32,9 @@ class QPainterDevice : public ReplayDevice {
 
   // Lines are painted in runs; this paints what is pending (before the painter ends).
   void flush();
+  // Device pixels of one pixel of the drawing area: dashes of wide pens and printer pages then run
+  // as long as on the screen. 0 keeps the painter's own patterns.
+  void setDashUnit(qreal device_pixels);
 
   void setColour(Rgb pen_brush_font) override;
   void setLineStyle(int style) override;
@@ -53,6 +56,7 @@ class QPainterDevice : public ReplayDevice {
     qreal stretch = 1;
   };
   const FontFit& fontFor(const TextLook& look);
+  void refreshPenStyle();
   QString shown(std::string_view cp850) const;
   void applyPen();
 
@@ -60,6 +64,7 @@ class QPainterDevice : public ReplayDevice {
   const FormatSettings* format_;
   QPen pen_;
   int style_ = 0;
+  qreal dash_unit_ = 0;
   bool pen_dirty_ = true;
   std::vector<QLine> lines_;  // pending lines of the current pen
   std::optional<PixelLines> pixels_;  // thin solid lines straight into the image, when it allows

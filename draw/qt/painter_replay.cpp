@@ -22,6 +22,7 @@ void replayOnto(ReplayTarget t, GraphicsState& g, const DisplayList& list, bool&
   const qreal s = areaScale(g, t.size);
   if (s != 1) p.scale(s, s);
   QPainterDevice device(p, t.format);
+  device.setDashUnit(1);
   replayDisplayList(g, list, device, printer, cancelled, pacer);
   device.flush();
   p.restore();

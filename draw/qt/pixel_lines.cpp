@@ -52,16 +52,10 @@ bool clipSegment(int w, int h, double& x1, double& y1, double& x2, double& y2) {
   return true;
 }
 
-namespace {
-
-struct Pattern {
-  int runs[4];
-  int count;
-};
-// On and off runs in pixels: dotted, dash-dot, dashed.
-constexpr Pattern kPatterns[] = {{{3, 3, 0, 0}, 2}, {{9, 6, 3, 6}, 4}, {{18, 6, 0, 0}, 2}};
-
-}  // namespace
+const DashPattern* dashPattern(int style) {
+  static constexpr DashPattern kPatterns[] = {{{3, 3, 0, 0}, 2}, {{9, 6, 3, 6}, 4}, {{18, 6, 0, 0}, 2}};
+  return style >= 1 && style <= 3 ? &kPatterns[style - 1] : nullptr;
+}
 
 void PixelLines::draw(int x1, int y1, int x2, int y2, std::uint32_t argb, int style) {
   if (x1 < 0 || y1 < 0 || x2 < 0 || y2 < 0 || x1 >= width_ || x2 >= width_ || y1 >= height_ || y2 >= height_) {
@@ -76,7 +70,7 @@ void PixelLines::draw(int x1, int y1, int x2, int y2, std::uint32_t argb, int st
   const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
   const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
   int err = dx + dy;
-  const Pattern* pattern = style >= 1 && style <= 3 ? &kPatterns[style - 1] : nullptr;
+  const DashPattern* pattern = dashPattern(style);
   int run = 0, left = pattern ? pattern->runs[0] : 0;
   for (;;) {
     if (!pattern || run % 2 == 0) reinterpret_cast<std::uint32_t*>(bits_ + y1 * stride_)[x1] = argb;

@@ -10,6 +10,14 @@ class QPainter;
 
 namespace vx11 {
 
+// On and off runs in pixels of the classic screen pens: style 1 dotted, 2 dash-dot, 3 dashed;
+// nullptr for solid and unknown styles.
+struct DashPattern {
+  int runs[4];
+  int count;
+};
+const DashPattern* dashPattern(int style);
+
 class PixelLines {
  public:
   // The painter's image when it paints on a 32-bit image without transform, clip or smoothing;

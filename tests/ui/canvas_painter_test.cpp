@@ -99,6 +99,29 @@ TEST(PainterLines, ThinLineStylesRunInPixels) {
   EXPECT_EQ(row_pattern(3).substr(0, 30), std::string(18, '#') + "......######");
 }
 
+TEST(PainterLines, WideDashesRunAsLongAsThinOnes) {
+  test::ensure_application();
+  struct Case {
+    const char* name;
+    qreal unit;
+    int gaps;  // 240 pixels of an 18 on, 6 off pattern (times the unit)
+  };
+  for (const Case c : {Case{"screen", 1, 10}, Case{"printer page", 2, 5}}) {
+    QImage img = blank(300, 20);
+    {
+      QPainter p(&img);
+      QPainterDevice d(p);
+      d.setDashUnit(c.unit);
+      d.setLineWidth(3);
+      d.setLineStyle(3);
+      d.line({0, 10}, {239, 10});
+    }
+    int gaps = 0;
+    for (int x = 1; x < 240; ++x) gaps += img.pixelColor(x, 10) == kWhite && img.pixelColor(x - 1, 10) != kWhite;
+    EXPECT_EQ(gaps, c.gaps) << c.name;
+  }
+}
+
 TEST(PainterLines, BothEndsAndTheDiagonalArePainted) {
   test::ensure_application();
   QImage img = blank();

@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "calc/dbf_table.h"
@@ -117,6 +118,9 @@ TEST_F(PrintTest, PrintsTheDrawingAsOnePdfPage) {
   EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
   EXPECT_EQ(pdf_pages(pdf), 1);
   EXPECT_GT(dark_pixels(pdf, root + "/assembly.png"), 200);  // the drawing, not an empty page
+  if (const char* dir = std::getenv("VX11_SCREENSHOT_DIR"); dir && *dir)
+    std::filesystem::copy_file(pdf, std::string(dir) + "/print_assembly.pdf",
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 TEST_F(PrintTest, WithoutPrinterTheDrawingGoesToTheChosenPdfFile) {
