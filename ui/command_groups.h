@@ -16,7 +16,12 @@ void install_help_commands(Thh& window, ProgramState& state);
 // The OLE menu: result table and spreadsheet hand-off.
 void install_sheet_commands(Thh& window, ProgramState& state);
 
-// Paints the current view again (after a rating, a language switch, a new file).
+// Paints the current view again (after a rating, a language switch, a new file): the configured
+// result graphic, else with "Hilfegrad" the quick view or the messages after a fatal run, else
+// the view on the canvas with the new values.
 void redraw_current_view(Thh& window, ProgramState& state);
+// The view the window opens with after a file named on the command line: the quick view (the
+// messages after a fatal run) unless "Hilfegrad" is 0.
+void show_start_view(Thh& window, ProgramState& state);
 
 }  // namespace vx11

@@ -31,21 +31,6 @@ QLineEdit* edit(const char* name, const QString& text, QWidget* parent, int char
   return e;
 }
 
-QGroupBox* radio_group(const char* name, const QString& title, const QStringList& items, int checked,
-                       QButtonGroup*& group, QWidget* parent) {
-  auto* box = new QGroupBox(title, parent);
-  box->setObjectName(name);
-  auto* col = new QVBoxLayout(box);
-  group = new QButtonGroup(box);
-  for (int i = 0; i < items.size(); ++i) {
-    auto* b = new QRadioButton(items[i], box);
-    group->addButton(b, i);
-    col->addWidget(b);
-  }
-  group->button(checked)->setChecked(true);
-  return box;
-}
-
 std::string first_word(const std::string& line) {
   const std::string t = trimBlanks(line);
   return t.substr(0, t.find(' '));

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/canvas.h"
+
 namespace vx11 {
 
 namespace {
@@ -104,17 +106,11 @@ QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-Thh::Thh(QWidget* parent) : QMainWindow(parent), client_(new QWidget(this)) {
+Thh::Thh(QWidget* parent) : QMainWindow(parent), canvas_(new Canvas(this)) {
   setObjectName("hh");
   setWindowTitle(QStringLiteral("VX11  -  Scheibenfederberechnung"));
   build_menus();
-  // The drawing surface takes this place later.
-  client_->setObjectName("client_area");
-  client_->setAutoFillBackground(true);
-  QPalette pal = client_->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  client_->setPalette(pal);
-  setCentralWidget(client_);
+  setCentralWidget(canvas_);
   resize(800, 600);
 
   set_handler(Command::LanguageGerman, [this] { set_language(kLanguageGerman); });
@@ -124,6 +120,8 @@ Thh::Thh(QWidget* parent) : QMainWindow(parent), client_(new QWidget(this)) {
   set_handler(Command::FileExit, [this] { close(); });
   apply_captions();
 }
+
+QWidget* Thh::client_area() const { return canvas_; }
 
 QMenu* Thh::add_menu(QMenu* parent, const char* name) {
   QMenu* m = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());

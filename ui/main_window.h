@@ -1,5 +1,5 @@
 // The main window: the menu tree with its captions in four languages, the command table behind
-// the items, and the client area that will hold the drawing surface.
+// the items, and the drawing canvas as its client area.
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +15,8 @@ class QAction;
 class QMenu;
 
 namespace vx11 {
+
+class Canvas;
 
 class Thh : public QMainWindow {
  public:
@@ -41,7 +43,8 @@ class Thh : public QMainWindow {
   // Captions of the recent-file entries (UTF-8, "&1 name"); an empty one hides its entry.
   void set_recent_files(const std::array<std::string, 4>& captions);
 
-  QWidget* client_area() const { return client_; }
+  QWidget* client_area() const;
+  Canvas* canvas() const { return canvas_; }
 
  private:
   QMenu* add_menu(QMenu* parent, const char* name);
@@ -56,7 +59,7 @@ class Thh : public QMainWindow {
   int language_ = 0;  // no switch yet: the initial captions
   int message_count_ = 0;
   bool excel_started_ = false;
-  QWidget* client_;
+  Canvas* canvas_;
 };
 
 }  // namespace vx11

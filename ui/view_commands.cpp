@@ -1,14 +1,94 @@
+// The drawing headers come before Qt's: Qt's "emit" would otherwise rewrite a member name.
+#include "draw/connection_drawing.h"
+#include "draw/qt/view_drawing.h"
+
+#include <QObject>
+#include <QPrinter>
+
+#include <memory>
+
+#include "project/printouts.h"
+#include "project/program_state.h"
+#include "ui/canvas.h"
 #include "ui/command_groups.h"
+#include "ui/main_window.h"
+#include "ui/print_dialog.h"
 
 namespace vx11 {
 
+namespace {
+
+// What the view commands keep while the window lives: the view on the canvas, the message dialog
+// shown instead of a drawing after a fatal run, the printer and the last setup taken.
+class ViewSession : public QObject {
+ public:
+  ViewSession(Thh& window, ProgramState& state) : QObject(&window), window_(window), state_(state) {
+    setObjectName("view_session");
+  }
+
+  void show(int view) {
+    state_.rec.cancelled = false;
+    shown_ = view;
+    Canvas& canvas = *window_.canvas();
+    canvas.configure(state_.config, state_.format);
+    draw_view(state_, canvas.surface(), view, [this] { showMessages(state_, descriptions_); });
+  }
+  int shown() const { return shown_; }
+
+  void print(PrintDialogMode mode) {
+    state_.rec.cancelled = false;
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    show_print_dialog(PrintDialogContext{state_, *window_.canvas(), *printer_, setup_row_, {}}, mode, &window_);
+  }
+
+ private:
+  Thh& window_;
+  ProgramState& state_;
+  int shown_ = kShownNothing;
+  PassiveDescriptionDialog descriptions_;
+  std::unique_ptr<QPrinter> printer_;
+  int setup_row_ = 0;
+};
+
+ViewSession* session_of(Thh& window) {
+  return window.findChild<ViewSession*>("view_session", Qt::FindDirectChildrenOnly);
+}
+
+ViewSession& ensure_session(Thh& window, ProgramState& state) {
+  if (ViewSession* s = session_of(window)) return *s;
+  return *new ViewSession(window, state);
+}
+
+}  // namespace
+
 void install_view_commands(Thh& window, ProgramState& state) {
-  static_cast<void>(window);
-  static_cast<void>(state);
+  Canvas& canvas = *window.canvas();
+  canvas.attach(state.rec.cancelled);
+  canvas.configure(state.config, state.format);
+  ViewSession& views = ensure_session(window, state);
+  window.set_handler(Command::ViewQuick, [&views] { views.show(kShownQuick); });
+  window.set_handler(Command::ViewAssembly, [&views] { views.show(kViewAssembly); });
+  window.set_handler(Command::ViewKey, [&views] { views.show(kViewKey); });
+  window.set_handler(Command::ViewShaft, [&views] { views.show(kViewShaft); });
+  window.set_handler(Command::ViewHub, [&views] { views.show(kViewHub); });
+  window.set_handler(Command::FilePrint, [&views] { views.print(PrintDialogMode::Print); });
+  window.set_handler(Command::FilePrinterSetup, [&views] { views.print(PrintDialogMode::PrinterInfo); });
 }
 
 void redraw_current_view(Thh& window, ProgramState& state) {
-  static_cast<void>(window);
-  static_cast<void>(state);
+  ViewSession& views = ensure_session(window, state);
+  const int view = view_after_rating(state.config, state.rec.fatal_error, views.shown());
+  if (view == kShownMessages) {
+    PassiveDescriptionDialog descriptions;
+    showMessages(state, descriptions);
+  } else if (view != kShownNothing) {
+    views.show(view);
+  }
 }
+
+void show_start_view(Thh& window, ProgramState& state) {
+  if (!state.session.started_with_file || state.config.help_level == 0) return;
+  ensure_session(window, state).show(kShownQuick);
+}
+
 }  // namespace vx11
