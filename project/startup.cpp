@@ -196,7 +196,7 @@ void ask_save_changes(ProgramState& st) {
     switch (st.ui.ask_yes_no_cancel(st.identity.title, "Datei speichern (" + full + ") ?")) {
       case Answer::Yes: {
         auto ctx = file_context(st);
-        write_input_file(ctx, s.current_file, InputFileOptions{st.config.archive_flag, ""}, false);
+        write_input_file(ctx, s.current_file, st.input_file_options(), false);
         if (!st.rec.cancelled) s.unsaved_changes = false;
         break;
       }

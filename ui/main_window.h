@@ -9,12 +9,15 @@
 #include <string>
 
 #include "ui/commands.h"
+#include "ui/dialog_help.h"
 #include "ui/menu_captions.h"
 
 class QAction;
 class QMenu;
 
 namespace vx11 {
+
+class DescriptionDialog;
 
 class Thh : public QMainWindow {
  public:
@@ -42,6 +45,16 @@ class Thh : public QMainWindow {
   void set_recent_files(const std::array<std::string, 4>& captions);
 
   QWidget* client_area() const { return client_; }
+
+  // The close query: the window closes only when it answers true (no query: it always does).
+  std::function<bool()> close_query;
+  // The help buttons of the dialogs the commands open; the help system fills it.
+  DialogHelp help;
+  // The message description dialog of the message browsing; none shows no descriptions.
+  DescriptionDialog* descriptions = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QMenu* add_menu(QMenu* parent, const char* name);
