@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -227,6 +228,22 @@ TEST(Drawings, EveryViewInIgesTransfersInOpenCascade) {
   }
   EXPECT_EQ(run(std::string("'") + VX11_IGES_CHECK + "'" + files), "");
 #endif
+}
+
+TEST(Drawings, AssemblyOfTheWorkedExamplePlotsThroughThePlotProgram) {
+  // The plot road a person uses: the assembly as DXF, the plot program fits it onto an A4 sheet
+  // in PostScript, and ghostscript turns the page into a picture (left in the scratch folder).
+  const fs::path dir = scratch("assembly_plot");
+  World w(dir);
+  w.draw(kViewAssembly);
+  ASSERT_FALSE(w.cancelled);
+  const std::string plot = "cd '" + dir.string() + "' && '" + VX11_BIN_DIR + "/zeichnr' probe /CPS /M* /R /Fassembly.ps";
+  ASSERT_EQ(std::system((plot + " >/dev/null 2>&1").c_str()), 0);
+  const std::string ps = (dir / "assembly.ps").string();
+  EXPECT_EQ(std::system(("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=nullpage '" + ps + "' >/dev/null 2>&1").c_str()), 0);
+  EXPECT_EQ(std::system(("gs -q -dSAFER -sDEVICE=png16m -r100 -o '" + (dir / "assembly.png").string() + "' '" + ps +
+                         "' >/dev/null 2>&1").c_str()), 0);
+  EXPECT_GT(fs::file_size(dir / "assembly.png"), 10000u);
 }
 
 TEST(CadCommand, SwitchParsing) {
