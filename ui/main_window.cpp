@@ -1,7 +1,7 @@
 #include "ui/main_window.h"
 
+#include <QCloseEvent>  // the close query
 #include <QAction>
-#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 

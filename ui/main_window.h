@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "report/message_browser.h"
 #include "ui/commands.h"
 #include "ui/dialog_help.h"
 #include "ui/menu_captions.h"
@@ -16,8 +17,6 @@ class QAction;
 class QMenu;
 
 namespace vx11 {
-
-class DescriptionDialog;
 
 class Thh : public QMainWindow {
  public:
@@ -37,6 +36,13 @@ class Thh : public QMainWindow {
   const MenuCaptions& captions() const { return captions_; }
   std::function<void(int code)> language_changed;
 
+  // The close query: the window closes only when it answers true (no query: it always does).
+  std::function<bool()> close_query;
+  // The help buttons of the dialogs the commands open; the help system fills it.
+  DialogHelp help;
+  // The message description dialog of the message browsing; none shows no descriptions.
+  DescriptionDialog* descriptions = nullptr;
+
   // First step of the after-rating refresh: "(n)" behind the error-messages item, enabled for n > 0.
   void set_message_count(int count);
   // Export and Import stay disabled until Start Excel has succeeded.
@@ -46,22 +52,13 @@ class Thh : public QMainWindow {
 
   QWidget* client_area() const { return client_; }
 
-  // The close query: the window closes only when it answers true (no query: it always does).
-  std::function<bool()> close_query;
-  // The help buttons of the dialogs the commands open; the help system fills it.
-  DialogHelp help;
-  // The message description dialog of the message browsing; none shows no descriptions.
-  DescriptionDialog* descriptions = nullptr;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
  private:
   QMenu* add_menu(QMenu* parent, const char* name);
   QAction* add_item(QMenu* menu, Command c);
   void build_menus();
   void apply_captions();
   void update_enabled(Command c);
+  void closeEvent(QCloseEvent* event) override;
 
   CommandTable commands_;
   std::array<QAction*, kCommandCount> actions_{};
