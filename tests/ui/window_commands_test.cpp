@@ -246,3 +246,32 @@ TEST_F(WindowCommands, CommandsWithoutHandlersStayDisabled) {
 
 }  // namespace
 }  // namespace vx11
+
+namespace vx11 {
+namespace {
+
+TEST_F(WindowCommands, SettingsTakeEffectOnOkOnly) {
+  struct Case {
+    const char* name;
+    const char* button;
+    QString file_menu;
+  };
+  // The configured language is not shown yet: OK of the settings switches to it.
+  const Case cases[] = {{"cancelled", "Button_cancel", QStringLiteral("&Datei")},
+                        {"confirmed", "Button_ok", QStringLiteral("&File")}};
+  for (const auto& c : cases) {
+    state->config.language = kLanguageEnglish;
+    state->config.decimals = 3;
+    ModalDriver drive({[&c](QWidget* d) {
+      d->findChild<QLineEdit*>("Edit_decimals")->setText("5");  // on a page not shown
+      test::click(d, c.button);
+    }});
+    w.run_command(Command::FileConfig);
+    EXPECT_EQ(drive.steps_run(), 1) << c.name;
+    EXPECT_EQ(w.findChild<QMenu*>("mi_file")->title(), c.file_menu) << c.name;
+    EXPECT_EQ(state->config.decimals, c.button == std::string("Button_ok") ? 5 : 3) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace vx11
