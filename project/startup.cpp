@@ -192,8 +192,9 @@ void ask_save_changes(ProgramState& st) {
   }
   if (!s.unsaved_changes) return;
   if (!s.current_file.empty()) {
-    // A name that holds its extension (typed on the command line) is shown as it is written.
-    const std::string full = s.started_with_file ? s.current_file : resolve_input_path(s, s.current_file);
+    // The file the answer Yes writes: a name typed with its extension stands as it is written, one
+    // chosen in a dialog (also after a start with a file) lies in the data directory.
+    const std::string full = resolve_input_path(s, s.current_file);
     switch (st.ui.ask_yes_no_cancel(st.identity.title, "Datei speichern (" + full + ") ?")) {
       case Answer::Yes: {
         auto ctx = file_context(st);
