@@ -15,6 +15,7 @@
 #include "draw/quick_view.h"
 #include "project/cad_command.h"
 #include "project/program_state.h"
+#include "tests/support/worked_example.h"
 
 namespace vx11 {
 namespace {
@@ -22,14 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 ConnectionRecord workedExample(MessageList& messages) {
-  ConnectionRecord rec;
-  set_startup_defaults(rec);
-  set_default_materials(rec);
-  rec.shaft_diameter_d = 20;
-  rec.nominal_torque_tn = 60;
-  rec.max_torque_tmax = 90;
-  rec.bending_moment_mbmax = 0;
-  rec.key_row = KeyRow{17, 22, 5, 6.5L, 16, 0.25L, 5.0L, 5.5L, 1.8L, 1.3L, "", ""};
+  ConnectionRecord rec = test::worked_example_inputs();
   const FormatSettings format;
   if (begin_rating(rec, messages)) compute_rating(rec, messages, format, key_height_deviation(rec));
   return rec;
