@@ -12,6 +12,7 @@
 #include "ui/command_groups.h"
 #include "ui/docu_dialogs.h"
 #include "ui/file_command_parts.h"
+#include "ui/form_preview.h"
 #include "ui/main_window.h"
 #include "ui/quick_input.h"
 #include "ui/tconfig.h"
@@ -128,6 +129,10 @@ void install_file_commands(Thh& window, ProgramState& state) {
   ProgramState& st = state;
   w.set_handler(Command::FileNew, [&w, &st] { file_new(w, st); });
   w.set_handler(Command::FileOpen, [&w, &st] { file_open(w, st); });
+  w.set_handler(Command::FileOpenTable, [&w, &st] {
+    open_result_table(w, st);
+    show_recent_files(w, st);
+  });
   w.set_handler(Command::FileSave, [&w, &st] { file_save(w, st, false); });
   w.set_handler(Command::FileSaveAs, [&w, &st] { file_save(w, st, true); });
   w.set_handler(Command::FileConfig, [&w, &st] { file_config(w, st); });

@@ -8,6 +8,7 @@
 
 #include "tests/ui/qt_test_support.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/form_preview.h"
 
 namespace vx11 {
 namespace {
@@ -240,8 +241,9 @@ TEST_F(WindowCommands, CommandsWithoutHandlersStayDisabled) {
                     Command::EditPredesign, Command::ViewStandard, Command::ViewExcerpt, Command::DbKeyTable,
                     Command::DbShaftSeries, Command::DocDrawingInfo, Command::Document5, Command::DocumentSetup})
     EXPECT_TRUE(item(c)->isEnabled()) << command_item_name(c);
-  // Handled by no group of this file.
-  EXPECT_FALSE(item(Command::FileOpenTable)->isEnabled());
+  EXPECT_TRUE(item(Command::FileOpenTable)->isEnabled());
+  // The view group's commands are not installed on this bench.
+  EXPECT_FALSE(item(Command::FilePrint)->isEnabled());
 }
 
 }  // namespace
@@ -271,6 +273,33 @@ TEST_F(WindowCommands, SettingsTakeEffectOnOkOnly) {
     EXPECT_EQ(w.findChild<QMenu*>("mi_file")->title(), c.file_menu) << c.name;
     EXPECT_EQ(state->config.decimals, c.button == std::string("Button_ok") ? 5 : 3) << c.name;
   }
+}
+
+}  // namespace
+}  // namespace vx11
+
+namespace vx11 {
+namespace {
+
+TEST_F(WindowCommands, OpenTableOpensTheChosenRowsFile) {
+  example("beispiel");
+  example("biegung");
+  state->rec.shaft_diameter_d = 999;
+  ModalDriver drive({
+      [](QWidget* d) {
+        auto* grid = dynamic_cast<TForm_preview*>(d);
+        ASSERT_NE(grid, nullptr);
+        grid->StringGrid1Click(1, 0);  // the first file, by name
+      },
+      [](QWidget* d) { press(d, Qt::Key_Escape); },  // the grid again: Exit
+  });
+  w.action(Command::FileOpenTable)->trigger();
+  EXPECT_EQ(drive.steps_run(), 2);
+  EXPECT_EQ(drive.unexpected(), 0);
+  EXPECT_EQ(state->session.current_file, "beispiel");
+  EXPECT_EQ(state->rec.shaft_diameter_d, 20);
+  EXPECT_EQ(caption(), QStringLiteral("VX11  -  Scheibenfederberechnung  -  beispiel.vxk"));
+  EXPECT_FALSE(state->rec.cancelled);
 }
 
 }  // namespace
