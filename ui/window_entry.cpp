@@ -28,6 +28,8 @@ int run_window(ProgramState* state, int argc, char** argv) {
     // Only while the window lives do the person's steps go to its dialogs.
     FrontendScope scope(sw, frontend.targets());
     if (const auto end = start_window(window, st, args)) return *end;
+    // The help system fills the window's help or the dialogs' one; both serve every dialog.
+    if (!window.help.text && !window.help.picture) window.help = frontend.ui.help;
     frontend.set_help(window.help);
     window.show();
     code = app.exec();

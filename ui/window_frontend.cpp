@@ -33,6 +33,11 @@ WindowFrontend::WindowFrontend(ProgramState& state, ProcessStarter& starter, QWi
 
 FrontendTargets WindowFrontend::targets() { return FrontendTargets{ui, browser, window, printer, starter_}; }
 
+QtInteraction* qt_interaction(Interaction& ui) {
+  if (auto* forwarder = dynamic_cast<ForwardingInteraction*>(&ui)) return qt_interaction(forwarder->target());
+  return dynamic_cast<QtInteraction*>(&ui);
+}
+
 void WindowFrontend::set_help(const DialogHelp& help) {
   ui.help = help;
   browser.services().help = help;

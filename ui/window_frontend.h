@@ -30,4 +30,8 @@ class WindowFrontend {
   ProcessStarter& starter_;
 };
 
+// The window's one-question dialogs behind `ui`, also when `ui` forwards through the frontend switch;
+// null without a window.
+QtInteraction* qt_interaction(Interaction& ui);
+
 }  // namespace vx11

@@ -129,7 +129,11 @@ TEST(WindowFrontendSwitch, TheStateReachesTheWindowsDialogsOnlyWhileItRuns) {
     state.ui.message(kCaptionInfo, "im Fenster");
     EXPECT_EQ(drive.steps_run(), 1);  // a message box over the window
     EXPECT_TRUE(sw.batch_ui().shown.empty());
+    // Commands find the window's dialogs (their help buttons) behind the forwarder.
+    EXPECT_EQ(qt_interaction(state.ui), &frontend.ui);
   }
+  EXPECT_EQ(qt_interaction(state.ui), nullptr);
+  EXPECT_EQ(qt_interaction(frontend.ui), &frontend.ui);
   state.ui.message(kCaptionInfo, "danach");
   EXPECT_EQ(sw.batch_ui().shown, std::vector<std::string>{"Meldung:|danach"});
 }
