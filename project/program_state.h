@@ -21,6 +21,8 @@
 
 namespace vx11 {
 
+class FrontendSwitch;
+
 // The person's side of a run: the window provides dialogs, batch mode stand-ins that never wait.
 struct Frontend {
   Interaction& ui;
@@ -50,6 +52,8 @@ class ProgramState {
 
   Interaction& ui;
   ReportOutlets outlets;
+  // Set when `ui`, the browser and the outlets forward through a switch the window can retarget.
+  FrontendSwitch* frontend_switch = nullptr;
   TableObject tables;
   ReportStream report;
 
@@ -57,6 +61,7 @@ class ProgramState {
   CalcContext calc() { return CalcContext{rec, messages, format, tables, ui, help_number}; }
   // The references opening and saving input data files share.
   InputFileContext input_file() { return InputFileContext{rec, doc, format, ui, help_number, session, identity}; }
+  InputFileOptions input_file_options() const { return InputFileOptions{config.archive_flag, ""}; }
   // Applies the configuration to the formatting settings and the table folders.
   void apply_configuration();
 };

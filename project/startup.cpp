@@ -194,11 +194,13 @@ void ask_save_changes(ProgramState& st) {
   }
   if (!s.unsaved_changes) return;
   if (!s.current_file.empty()) {
-    const std::string full = s.started_with_file ? s.current_file : s.full_name(s.current_file);
+    // The file the answer Yes writes: a name typed with its extension stands as it is written, one
+    // chosen in a dialog (also after a start with a file) lies in the data directory.
+    const std::string full = resolve_input_path(s, s.current_file);
     switch (st.ui.ask_yes_no_cancel(st.identity.title, "Datei speichern (" + full + ") ?")) {
       case Answer::Yes: {
         auto ctx = file_context(st);
-        write_input_file(ctx, s.current_file, InputFileOptions{st.config.archive_flag, ""}, false);
+        write_input_file(ctx, s.current_file, st.input_file_options(), false);
         if (!st.rec.cancelled) s.unsaved_changes = false;
         break;
       }

@@ -16,6 +16,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_interaction.h"
 #include "ui/sheet_refresh.h"
+#include "ui/window_frontend.h"
 
 namespace vx11 {
 
@@ -170,7 +171,7 @@ PreviewServices preview_services(ProgramState& state) {
   PreviewServices services;
   services.caption =
       QString::fromStdString(toWindows(state.format, result_table_caption(state.identity, state.session.data_directory)));
-  if (auto* qt = dynamic_cast<QtInteraction*>(&state.ui)) services.help = qt->help;
+  if (auto* qt = qt_interaction(state.ui)) services.help = qt->help;
   services.help_number = &state.help_number;
   services.export_excel = [&state](const ResultTable& table) {
     // The grid's export creates a link of its own and leaves the program's abort flag alone.

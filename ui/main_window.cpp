@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QCloseEvent>  // the close query
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -149,7 +150,9 @@ void Thh::build_menus() {
   add_item(file, C::FileConfig);
   file->addSeparator();
   for (C c : {C::File1, C::File2, C::File3, C::File4}) add_item(file, c)->setVisible(false);
-  file->addSeparator()->setObjectName("N10");
+  QAction* n10 = file->addSeparator();
+  n10->setObjectName("N10");
+  n10->setVisible(false);  // no recent files yet
   add_item(file, C::FileExit);
 
   QMenu* edit = add_menu(nullptr, "mi_Edit");
@@ -259,6 +262,17 @@ void Thh::set_recent_files(const std::array<std::string, 4>& captions) {
     action(entries[i])->setText(q(captions[i]));
     action(entries[i])->setVisible(!captions[i].empty());
   }
+  // The separator before Exit belongs to the list: shown exactly when its first slot is used.
+  for (QAction* a : findChild<QMenu*>("mi_file")->actions())
+    if (a->objectName() == QLatin1String("N10")) a->setVisible(!captions[0].empty());
+}
+
+void Thh::closeEvent(QCloseEvent* event) {
+  if (close_query && !close_query()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 }  // namespace vx11

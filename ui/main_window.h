@@ -8,7 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "report/message_browser.h"
 #include "ui/commands.h"
+#include "ui/dialog_help.h"
 #include "ui/menu_captions.h"
 
 class QAction;
@@ -36,6 +38,13 @@ class Thh : public QMainWindow {
   const MenuCaptions& captions() const { return captions_; }
   std::function<void(int code)> language_changed;
 
+  // The close query: the window closes only when it answers true (no query: it always does).
+  std::function<bool()> close_query;
+  // The help buttons of the dialogs the commands open; the help system fills it.
+  DialogHelp help;
+  // The message description dialog of the message browsing; none shows no descriptions.
+  DescriptionDialog* descriptions = nullptr;
+
   // First step of the after-rating refresh: "(n)" behind the error-messages item, enabled for n > 0.
   void set_message_count(int count);
   // Export and Import stay disabled until Start Excel has succeeded.
@@ -52,6 +61,7 @@ class Thh : public QMainWindow {
   void build_menus();
   void apply_captions();
   void update_enabled(Command c);
+  void closeEvent(QCloseEvent* event) override;
 
   CommandTable commands_;
   std::array<QAction*, kCommandCount> actions_{};

@@ -13,16 +13,6 @@ namespace vx11 {
 BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 
-void show_caption(Thh& window, ProgramState& state) {
-  window.setWindowTitle(QString::fromStdString(toWindows(state.format, caption_text(state.identity, state.session))));
-}
-
-void refresh_after_rating(Thh& window, ProgramState& state) {
-  show_caption(window, state);
-  window.set_message_count(state.messages.count());
-  redraw_current_view(window, state);
-}
-
 bool read_rate_and_show(Thh& window, ProgramState& state) {
   auto input = state.input_file();
   read_input_file(input, state.session.current_file);

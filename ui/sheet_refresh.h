@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/window_refresh.h"  // caption and the refresh after a rating
+
 namespace vx11 {
 
 class ProgramState;
@@ -18,12 +20,6 @@ class BusyCursor {
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
-
-// The window caption: the title and the current file.
-void show_caption(Thh& window, ProgramState& state);
-
-// Caption, "(n)" behind the error-messages item and the current view.
-void refresh_after_rating(Thh& window, ProgramState& state);
 
 // Reads the current input file, rates it and refreshes the window; a file that was read leaves no
 // unsaved changes. False when it could not be read (the abort flag is set).

@@ -2,21 +2,40 @@
 
 #include <QApplication>
 
-#include "ui/command_groups.h"
+#include <string>
+#include <vector>
+
+#include "project/frontend_switch.h"
+#include "project/program_state.h"
+#include "project/window_session.h"
 #include "ui/main_window.h"
+#include "ui/window_frontend.h"
+#include "ui/window_startup.h"
 
 namespace vx11 {
 
 int run_window(ProgramState* state, int argc, char** argv) {
-  int qt_argc = argc;        // QApplication keeps a reference for its whole life
+  ProgramState& st = *state;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  int qt_argc = argc;  // QApplication keeps a reference for its whole life
   QApplication app(qt_argc, argv);
-  Thh window;
-  install_file_commands(window, *state);
-  install_view_commands(window, *state);
-  install_help_commands(window, *state);
-  install_sheet_commands(window, *state);
-  window.show();
-  return app.exec();
+  int code = 0;
+  {
+    Thh window;
+    FrontendSwitch* sw = st.frontend_switch;
+    ProcessStarter& starter = sw ? sw->batch_targets().starter : st.outlets.starter;
+    WindowFrontend frontend(st, starter, &window);
+    // Only while the window lives do the person's steps go to its dialogs.
+    FrontendScope scope(sw, frontend.targets());
+    if (const auto end = start_window(window, st, args)) return *end;
+    // The help system fills the window's help or the dialogs' one; both serve every dialog.
+    if (!window.help.text && !window.help.picture) window.help = frontend.ui.help;
+    frontend.set_help(window.help);
+    window.show();
+    code = app.exec();
+  }
+  save_session(st);
+  return code;
 }
 
 }  // namespace vx11

@@ -42,6 +42,31 @@ TEST(AskSaveChanges, NamedFileNoAndCancel) {
   EXPECT_TRUE(s.st.session.unsaved_changes);
 }
 
+TEST(AskSaveChanges, QuestionNamesTheFileYesWrites) {
+  struct Case {
+    const char* name;
+    std::string current, directory;
+    bool started;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"typed on the command line", "beispiele/welle.vxk", "", true, "beispiele/welle.vxk"},
+      {"typed, then saved under the same name", "beispiele/welle.vxk", "", false, "beispiele/welle.vxk"},
+      {"opened in the dialog after a start with a file", "welle", "/data/", true, "/data/welle.vxk"},
+  };
+  for (const auto& c : cases) {
+    State s;
+    s.st.session.current_file = c.current;
+    s.st.session.data_directory = c.directory;
+    s.st.session.started_with_file = c.started;
+    s.st.session.unsaved_changes = true;
+    s.ui.answers = {Answer::Cancel};
+    ask_save_changes(s.st);
+    ASSERT_EQ(s.ui.asked.size(), 1u) << c.name;
+    EXPECT_EQ(s.ui.asked[0], "VX11  -  Scheibenfederberechnung|Datei speichern (" + c.shown + ") ?") << c.name;
+  }
+}
+
 TEST(AskSaveChanges, UnnamedInputsAreDiscardedOnlyOnYes) {
   State s;
   s.st.session.unsaved_changes = true;

@@ -1,0 +1,46 @@
+#include "ui/window_frontend.h"
+
+#include "project/program_state.h"
+
+namespace vx11 {
+
+namespace {
+
+Tdbf4Services browser_services(ProgramState& st) {
+  Tdbf4Services s;
+  s.title_line = st.identity.title + "  V" + st.identity.version;
+  // A written HTML page opens in the configured browser, started like every other program.
+  s.show_page = [&st](const std::string& path) {
+    std::vector<std::string> argv = split_command_line(st.config.html_browser);
+    if (argv.empty() || !st.outlets.starter.exists(argv[0])) {
+      st.ui.message(kCaptionError, st.config.html_browser + " not found");
+      return;
+    }
+    argv.push_back(path);
+    st.outlets.starter.start(argv);
+  };
+  return s;
+}
+
+}  // namespace
+
+WindowFrontend::WindowFrontend(ProgramState& state, ProcessStarter& starter, QWidget* parent)
+    : ui(state.format, state.identity, parent),
+      browser(browser_services(state), parent),
+      printer(state.format, state.config, ui, parent),
+      window(state.identity, state.config, printer, state.outlets.starter, ui, parent),
+      starter_(starter) {}
+
+FrontendTargets WindowFrontend::targets() { return FrontendTargets{ui, browser, window, printer, starter_}; }
+
+QtInteraction* qt_interaction(Interaction& ui) {
+  if (auto* forwarder = dynamic_cast<ForwardingInteraction*>(&ui)) return qt_interaction(forwarder->target());
+  return dynamic_cast<QtInteraction*>(&ui);
+}
+
+void WindowFrontend::set_help(const DialogHelp& help) {
+  ui.help = help;
+  browser.services().help = help;
+}
+
+}  // namespace vx11
