@@ -3,27 +3,11 @@
 
 #include "bench/bench_context.h"
 #include "calc/rating.h"
+#include "tests/support/worked_example.h"
 
 namespace {
 
-vx11::ConnectionRecord example_record() {
-  vx11::ConnectionRecord rec;
-  vx11::set_startup_defaults(rec);
-  vx11::set_default_materials(rec);
-  rec.shaft_diameter_d = 20;
-  rec.nominal_torque_tn = 60;
-  rec.max_torque_tmax = 90;
-  vx11::KeyRow& k = rec.key_row;
-  k.shaft_range_min_d1 = 17;
-  k.shaft_range_max_d1 = 22;
-  k.key_width_b = 5;
-  k.key_height_h = 6.5L;
-  k.key_diameter_d2 = 16;
-  k.key_rounding_r1 = 0.25L;
-  k.shaft_groove_depth_t1_a = 5.0L;
-  k.hub_groove_depth_t2_a = 1.8L;
-  return rec;
-}
+vx11::ConnectionRecord example_record() { return vx11::test::worked_example_inputs(); }
 
 // A sound design: no message, the common case while a user edits.
 void BM_computeRating(benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <type_traits>
 
 #include "cad/cad_numbers.h"
 #include "draw/geometry.h"
@@ -339,23 +340,24 @@ void DrawingOutput::SetScreenLineStyle(int style) {
   if (code_ == kOutScreen && !c_.cancelled && !toBlockFile()) c_.surface.SetLineStyle(style);
 }
 
-void DrawingOutput::line(Real x1, Real y1, Real x2, Real y2) {
+template <class ToWriter, class ToScreen>
+void DrawingOutput::element(ToWriter to_writer, ToScreen to_screen) {
   switch (code_) {
     case kOutDxf:
     case kOutPlot:
-      dxf_->line(x1, y1, x2, y2);
+      to_writer(*dxf_);
       break;
     case kOutIges:
-      iges_->line(x1, y1, x2, y2);
+      to_writer(*iges_);
       break;
     case kOutScreen:
       if (block_dxf_)
-        block_dxf_->line(x1, y1, x2, y2);
+        to_writer(*block_dxf_);
       else
-        c_.surface.line(x1, y1, x2, y2);
+        to_screen(c_.surface);
       break;
     case kOutListing:
-      listing_->line(x1, y1, x2, y2);
+      to_writer(*listing_);
       break;
     default:
       break;
@@ -363,30 +365,21 @@ void DrawingOutput::line(Real x1, Real y1, Real x2, Real y2) {
   checkStreams();
 }
 
+void DrawingOutput::line(Real x1, Real y1, Real x2, Real y2) {
+  element([&](auto& w) { w.line(x1, y1, x2, y2); }, [&](GraphicsSurface& s) { s.line(x1, y1, x2, y2); });
+}
+
 void DrawingOutput::arc(Real x, Real y, Real a1, Real a2, Real r) {
   if (r == 0) return;
-  switch (code_) {
-    case kOutDxf:
-    case kOutPlot:
-      dxf_->arc(x, y, a1, a2, r);
-      break;
-    case kOutIges:
-      iges_->arc(x, y, x + r * std::cos(rad(a1)), y + r * std::sin(rad(a1)), x + r * std::cos(rad(a2)),
-                 y + r * std::sin(rad(a2)));
-      break;
-    case kOutScreen:
-      if (block_dxf_)
-        block_dxf_->arc(x, y, a1, a2, r);
-      else
-        c_.surface.Arc(x, y, a1, a2, r);
-      break;
-    case kOutListing:
-      listing_->arc(x, y, a1, a2, r);
-      break;
-    default:
-      break;
-  }
-  checkStreams();
+  element(
+      [&](auto& w) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(w)>, IgesWriter>)
+          w.arc(x, y, x + r * std::cos(rad(a1)), y + r * std::sin(rad(a1)), x + r * std::cos(rad(a2)),
+                y + r * std::sin(rad(a2)));
+        else
+          w.arc(x, y, a1, a2, r);
+      },
+      [&](GraphicsSurface& s) { s.Arc(x, y, a1, a2, r); });
 }
 
 void DrawingOutput::DrawLine(Real x1, Real y1, Real x2, Real y2) {
@@ -398,27 +391,7 @@ void DrawingOutput::DrawCircle(Real x, Real y, Real r) {
   if (idle()) return;
   x += dx_;
   y += dy_;
-  switch (code_) {
-    case kOutDxf:
-    case kOutPlot:
-      dxf_->circle(x, y, r);
-      break;
-    case kOutIges:
-      iges_->circle(x, y, r);
-      break;
-    case kOutScreen:
-      if (block_dxf_)
-        block_dxf_->circle(x, y, r);
-      else
-        c_.surface.circle(x, y, r);
-      break;
-    case kOutListing:
-      listing_->circle(x, y, r);
-      break;
-    default:
-      break;
-  }
-  checkStreams();
+  element([&](auto& w) { w.circle(x, y, r); }, [&](GraphicsSurface& s) { s.circle(x, y, r); });
 }
 
 void DrawingOutput::DrawArc(Real x, Real y, Real a1, Real a2, Real r) {
@@ -430,54 +403,23 @@ void DrawingOutput::DrawText(std::string_view s, Real x, Real y) {
   if (idle()) return;
   x += dx_;
   y += dy_;
-  switch (code_) {
-    case kOutDxf:
-    case kOutPlot:
-      dxf_->text(s, x, y, textStyle());
-      break;
-    case kOutIges:
-      iges_->text(s, x, y, textStyle());
-      break;
-    case kOutScreen:
-      if (block_dxf_)
-        block_dxf_->text(s, x, y, textStyle());
-      else
-        c_.surface.OutTextXY(x, y, s);
-      break;
-    case kOutListing:
-      listing_->text(s, x, y);
-      break;
-    default:
-      break;
-  }
-  checkStreams();
+  element(
+      [&](auto& w) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(w)>, TextListing>)
+          w.text(s, x, y);
+        else
+          w.text(s, x, y, textStyle());
+      },
+      [&](GraphicsSurface& surface) { surface.OutTextXY(x, y, s); });
 }
 
 void DrawingOutput::DrawSolid(Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4, Real y4) {
   if (idle()) return;
   x1 += dx_, x2 += dx_, x3 += dx_, x4 += dx_;
   y1 += dy_, y2 += dy_, y3 += dy_, y4 += dy_;
-  switch (code_) {
-    case kOutDxf:
-    case kOutPlot:
-      dxf_->solid(x1, y1, x2, y2, x3, y3, x4, y4);
-      break;
-    case kOutIges:
-      iges_->solid(x1, y1, x2, y2, x3, y3, x4, y4);
-      break;
-    case kOutScreen:
-      if (block_dxf_)
-        block_dxf_->solid(x1, y1, x2, y2, x3, y3, x4, y4);
-      else
-        c_.surface.Solid(x1, y1, x2, y2, x4, y4, x3, y3);  // the outline order of the fill
-      break;
-    case kOutListing:
-      listing_->solid(x1, y1, x2, y2, x3, y3, x4, y4);
-      break;
-    default:
-      break;
-  }
-  checkStreams();
+  element([&](auto& w) { w.solid(x1, y1, x2, y2, x3, y3, x4, y4); },
+          // the outline order of the fill
+          [&](GraphicsSurface& s) { s.Solid(x1, y1, x2, y2, x4, y4, x3, y3); });
 }
 
 void DrawingOutput::MoveTo(Real x, Real y) {

@@ -121,6 +121,10 @@ class DrawingOutput {
   void closeFiles();
   void drawFrame();
 
+  // One element to the writer of the output (the DXF writer of an open screen block included), or
+  // onto the screen surface; then the stream check.
+  template <class ToWriter, class ToScreen>
+  void element(ToWriter to_writer, ToScreen to_screen);
   // Elements after the origin offset.
   void line(Real x1, Real y1, Real x2, Real y2);
   void arc(Real x, Real y, Real a1, Real a2, Real r);

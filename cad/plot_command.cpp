@@ -49,12 +49,14 @@ std::string dialogCommandLine(const FormatSettings& format, const PlotDialogFiel
   std::string line = f.program_path + " " + f.output_folder + "zeichnr";
   line += std::string(" /C") + plotFormatCode(f.format);
   if (f.interface != PlotInterface::Parallel) line += " /D" + std::to_string(interfaceNumber(f.interface));
+  // The port goes out as entered, as the prompt sequence writes it: the plot program reads /Pn as
+  // port n, and port 4 written as 5 would be refused.
   switch (f.interface) {
     case PlotInterface::Serial:
-      if (f.com_port != 1) line += " /P" + std::to_string(f.com_port + 1);
+      if (f.com_port != 1) line += " /P" + std::to_string(f.com_port);
       break;
     case PlotInterface::Parallel:
-      if (f.lpt_port != 1) line += " /P" + std::to_string(f.lpt_port + 1);
+      if (f.lpt_port != 1) line += " /P" + std::to_string(f.lpt_port);
       break;
     case PlotInterface::File:
       if (!f.output_folder.empty()) line += " /F" + f.output_folder + "zeichnr";

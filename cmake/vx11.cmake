@@ -31,8 +31,11 @@ set_property(GLOBAL PROPERTY VX11_CORE_LINKS "")
 # One object library per subsystem folder; all of them end up in the static vx11_core.
 # Sources are every .cpp in the folder, so adding a file needs no CMake change.
 function(vx11_subsystem name)
-  cmake_parse_arguments(ARG "" "" "LINKS;INCLUDES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LINKS;INCLUDES;EXCLUDE" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
   if(NOT srcs)
     set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()

@@ -25,12 +25,14 @@ TEST(PlotCommandLine, DialogFieldsGiveTheSwitches) {
     const char* line;
   } cases[] = {
       {"plain laser on parallel port 1", with([](PlotDialogFields&) {}), "/opt/zeichnr/wzeichnr /tmp/zeichnr /CHPL"},
+      {"parallel port 4 is written as 4", with([](PlotDialogFields& d) { d.lpt_port = 4; }),
+       "/opt/zeichnr/wzeichnr /tmp/zeichnr /CHPL /P4"},
       {"fit to sheet", with([](PlotDialogFields& d) { d.scale = 0; }), "/opt/zeichnr/wzeichnr /tmp/zeichnr /CHPL /M*"},
       {"serial port 2", with([](PlotDialogFields& d) {
          d.interface = PlotInterface::Serial;
          d.com_port = 2;
        }),
-       "/opt/zeichnr/wzeichnr /tmp/zeichnr /CHPL /D1 /P3"},
+       "/opt/zeichnr/wzeichnr /tmp/zeichnr /CHPL /D1 /P2"},
       {"file", with([](PlotDialogFields& d) { d.interface = PlotInterface::File; }),
        "/opt/zeichnr/wzeichnr /tmp/zeichnr /CHPL /D3 /F/tmp/zeichnr"},
       {"everything", with([](PlotDialogFields& d) {
@@ -43,7 +45,7 @@ TEST(PlotCommandLine, DialogFieldsGiveTheSwitches) {
          d.rotate = true;
          d.ps_font = "Helvetica";
        }),
-       "/opt/zeichnr/wzeichnr /tmp/zeichnr /CPS /P3 /M2.5 /X10 /Y-5 /B0.8 /R /THelvetica"},
+       "/opt/zeichnr/wzeichnr /tmp/zeichnr /CPS /P2 /M2.5 /X10 /Y-5 /B0.8 /R /THelvetica"},
   };
   for (const auto& c : cases) EXPECT_EQ(dialogCommandLine(f, c.fields), c.line) << c.name;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,6 +15,7 @@
 #include "draw/quick_view.h"
 #include "project/cad_command.h"
 #include "project/program_state.h"
+#include "tests/support/worked_example.h"
 
 namespace vx11 {
 namespace {
@@ -21,14 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 ConnectionRecord workedExample(MessageList& messages) {
-  ConnectionRecord rec;
-  set_startup_defaults(rec);
-  set_default_materials(rec);
-  rec.shaft_diameter_d = 20;
-  rec.nominal_torque_tn = 60;
-  rec.max_torque_tmax = 90;
-  rec.bending_moment_mbmax = 0;
-  rec.key_row = KeyRow{17, 22, 5, 6.5L, 16, 0.25L, 5.0L, 5.5L, 1.8L, 1.3L, "", ""};
+  ConnectionRecord rec = test::worked_example_inputs();
   const FormatSettings format;
   if (begin_rating(rec, messages)) compute_rating(rec, messages, format, key_height_deviation(rec));
   return rec;
@@ -227,6 +222,22 @@ TEST(Drawings, EveryViewInIgesTransfersInOpenCascade) {
   }
   EXPECT_EQ(run(std::string("'") + VX11_IGES_CHECK + "'" + files), "");
 #endif
+}
+
+TEST(Drawings, AssemblyOfTheWorkedExamplePlotsThroughThePlotProgram) {
+  // The plot road a person uses: the assembly as DXF, the plot program fits it onto an A4 sheet
+  // in PostScript, and ghostscript turns the page into a picture (left in the scratch folder).
+  const fs::path dir = scratch("assembly_plot");
+  World w(dir);
+  w.draw(kViewAssembly);
+  ASSERT_FALSE(w.cancelled);
+  const std::string plot = "cd '" + dir.string() + "' && '" + VX11_BIN_DIR + "/zeichnr' probe /CPS /M* /R /Fassembly.ps";
+  ASSERT_EQ(std::system((plot + " >/dev/null 2>&1").c_str()), 0);
+  const std::string ps = (dir / "assembly.ps").string();
+  EXPECT_EQ(std::system(("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=nullpage '" + ps + "' >/dev/null 2>&1").c_str()), 0);
+  EXPECT_EQ(std::system(("gs -q -dSAFER -sDEVICE=png16m -r100 -o '" + (dir / "assembly.png").string() + "' '" + ps +
+                         "' >/dev/null 2>&1").c_str()), 0);
+  EXPECT_GT(fs::file_size(dir / "assembly.png"), 10000u);
 }
 
 TEST(CadCommand, SwitchParsing) {
