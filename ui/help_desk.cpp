@@ -31,9 +31,7 @@ HelpDesk::HelpDesk(QWidget* window, ProgramState& state)
     : QObject(window),
       window_(window),
       state_(state),
-      own_surface_(own_state_, own_list_, state.rec.cancelled, own_view_),
-      canvas_(std::make_unique<SurfaceHelpCanvas>(own_surface_)) {
-}
+      own_surface_(own_state_, own_list_, state.rec.cancelled, own_view_) {}
 
 HelpDesk::~HelpDesk() = default;
 
@@ -49,30 +47,32 @@ HelpDesk& HelpDesk::of(QWidget* window, ProgramState& state) {
   return *new HelpDesk(window, state);
 }
 
-void HelpDesk::set_surface(GraphicsSurface* surface) {
-  target_ = surface;
-  canvas_ = std::make_unique<SurfaceHelpCanvas>(this->surface());
+GraphicsSurface& HelpDesk::surface() {
+  GraphicsSurface* target = provider_ ? provider_() : nullptr;
+  return target ? *target : own_surface_;
 }
-
-GraphicsSurface& HelpDesk::surface() { return target_ ? *target_ : own_surface_; }
 
 HelpSettings HelpDesk::settings() const { return helpSettingsOf(state_.config, state_.identity); }
 
 void HelpDesk::show_help(int n, HelpMode mode) {
   // Help asked for is shown even after a step that was cancelled.
   state_.rec.cancelled = false;
-  showHelp(HelpServices{state_.ui, canvas_.get(), state_.help_number, state_.rec.cancelled}, settings(), n, mode);
-  if (mode != HelpMode::TextOnly) surface().view().repaint();
+  GraphicsSurface& target = surface();
+  SurfaceHelpCanvas canvas(target);
+  showHelp(HelpServices{state_.ui, &canvas, state_.help_number, state_.rec.cancelled}, settings(), n, mode);
+  if (mode != HelpMode::TextOnly) target.view().repaint();
 }
 
 void HelpDesk::show_pictures() {
   HelpSettings s = settings();
+  GraphicsSurface& target = surface();
+  SurfaceHelpCanvas canvas(target);
   QtPictureListDialog list(state_.format, window_);
-  RepaintingList repainting(list, surface());
+  RepaintingList repainting(list, target);
   showHelpPictures(PictureListServices{s, state_.identity.title, state_.identity.short_name, state_.ui, repainting,
-                                       *canvas_, state_.help_number, state_.rec.cancelled},
+                                       canvas, state_.help_number, state_.rec.cancelled},
                    pictures_);
-  surface().view().repaint();
+  target.view().repaint();
   // A picture chosen without an index moved the help-picture folder.
   state_.config.plt_folder = s.folder;
 }

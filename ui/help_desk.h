@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 #include "draw/display_list.h"
 #include "draw/graphics_state.h"
@@ -31,9 +30,13 @@ class HelpDesk : public QObject {
   static HelpDesk& of(QWidget* window, ProgramState& state);
   static HelpDesk* find(QWidget* window);
 
-  // Help pictures (and the CAD screen output) go to this surface; without one they are recorded
-  // on a surface of the desk's own that nothing shows.
-  void set_surface(GraphicsSurface* surface);
+  // Help pictures (and the CAD screen output) go to the surface the provider gives at the time of
+  // drawing (the canvas may replace its surface); without one they are recorded on a surface of the
+  // desk's own that nothing shows.
+  void set_surface_provider(std::function<GraphicsSurface*()> provider) { provider_ = std::move(provider); }
+  void set_surface(GraphicsSurface* surface) {
+    set_surface_provider([surface] { return surface; });
+  }
   GraphicsSurface& surface();
 
   // Help n (0: the current number) as help box and/or picture; the abort flag ends clear.
@@ -50,12 +53,11 @@ class HelpDesk : public QObject {
  private:
   QWidget* window_;
   ProgramState& state_;
-  GraphicsSurface* target_ = nullptr;
+  std::function<GraphicsSurface*()> provider_;
   GraphicsState own_state_;
   DisplayList own_list_;
   SurfaceView own_view_;
   GraphicsSurface own_surface_;
-  std::unique_ptr<SurfaceHelpCanvas> canvas_;
   PictureListState pictures_;
 };
 
