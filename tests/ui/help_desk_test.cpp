@@ -5,10 +5,14 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPainter>
+
+#include <cstdlib>
 
 #include <algorithm>
 #include <filesystem>
 
+#include "draw/replay.h"
 #include "help/help_numbers.h"
 #include "tests/ui/help_fixture.h"
 #include "tests/ui/qt_test_support.h"
@@ -82,6 +86,35 @@ TEST_F(HelpDeskTest, DialogHelpUsesTheCurrentNumber) {
   EXPECT_EQ(&HelpDesk::of(&window, *state), &HelpDesk::of(&window, *state));
 }
 
+// Paints a replay into an image, to look at a recorded help picture.
+class ImageDevice : public ReplayDevice {
+ public:
+  explicit ImageDevice(QImage& image) : p_(&image) { p_.setRenderHint(QPainter::Antialiasing); }
+  void setColour(Rgb c) override {
+    pen_.setColor(QColor(c.r, c.g, c.b));
+    p_.setPen(pen_);
+  }
+  void setLineStyle(int) override {}
+  void setLineWidth(int w) override {
+    pen_.setWidth(w);
+    p_.setPen(pen_);
+  }
+  void line(PixelPoint a, PixelPoint b) override { p_.drawLine(a.x, a.y, b.x, b.y); }
+  void ellipse(PixelPoint a, PixelPoint b) override { p_.drawEllipse(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y))); }
+  void arc(PixelPoint, PixelPoint, PixelPoint, PixelPoint) override {}
+  void polygon(const std::array<PixelPoint, 4>&, Rgb) override {}
+  void text(PixelPoint at, const TextLook& look, std::string_view t) override {
+    QFont f(QString::fromStdString(look.face));
+    f.setPixelSize(std::max(look.height, 6));
+    p_.setFont(f);
+    p_.drawText(at.x, at.y + look.height, QString::fromStdString(std::string(t)));
+  }
+
+ private:
+  QPainter p_;
+  QPen pen_;
+};
+
 TEST_F(HelpDeskTest, PictureGoesToTheSurface) {
   start();
   test::TestSurface s;
@@ -96,6 +129,18 @@ TEST_F(HelpDeskTest, PictureGoesToTheSurface) {
   EXPECT_EQ(std::string(s.list.record(0)), "10;1;1;639;479;0;0;120;160");
   const auto texts = s.texts();
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Anwendungsfaktor KA"), texts.end());
+  if (const char* dir = std::getenv("VX11_SCREENSHOT_DIR")) {
+    QImage image(640, 480, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+      ImageDevice device(image);
+      s.g.zx2 = 640;
+      s.g.zy2 = 480;
+      bool cancelled = false;
+      replayDisplayList(s.g, s.list, device, nullptr, cancelled);
+    }
+    image.save(QString::fromLocal8Bit(dir) + "/help_picture_ka.png");
+  }
 
   // An entry without a picture leaves the empty help window; text and picture mode shows both.
   desk.show_help(kHelpMaterialName, HelpMode::TextAndPicture);
