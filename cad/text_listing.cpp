@@ -24,14 +24,14 @@ void TextListing::record(std::string_view kind, std::initializer_list<Real> valu
   }
 }
 
-void TextListing::emit() {
+void TextListing::writeLine() {
   buf_.append("\r\n");
   out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
 }
 
 void TextListing::plain(std::string_view line) {
   buf_.assign(line);
-  emit();
+  writeLine();
 }
 
 void TextListing::arc(Real x, Real y, Real a1, Real a2, Real r) {
@@ -39,25 +39,25 @@ void TextListing::arc(Real x, Real y, Real a1, Real a2, Real r) {
     record("CIRCLE", {x, y, r});
   else
     record("ARC", {x, y, r, a1, a2});
-  emit();
+  writeLine();
 }
 
 void TextListing::text(std::string_view s, Real x, Real y) {
   record("TEXT", {x, y});
   buf_.push_back('\t');
   buf_.append(cadText(cad_, format_, s));
-  emit();
+  writeLine();
 }
 
 void TextListing::insert(std::string_view name, Real x, Real y, Real rotation, Real sx, Real sy) {
   record("INSERT", {x, y, rotation, sx, sy}, name);
-  emit();
+  writeLine();
 }
 
 void TextListing::blockStart(std::string_view name) {
   buf_.assign("BLOCK\t");
   buf_.append(name);
-  emit();
+  writeLine();
 }
 
 }  // namespace vx11

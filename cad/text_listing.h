@@ -33,12 +33,13 @@ class TextListing {
   void end() { plain("EOF"); }
 
  private:
-  // Builds kind, the name (when given) and the values into the line buffer; emit() writes it.
+  // Builds kind, the name (when given) and the values into the line buffer; writeLine() writes it
+  // (not "emit": the window includes this header after Qt, which takes that word).
   void record(std::string_view kind, std::initializer_list<Real> values, std::string_view name = {});
-  void emit();
+  void writeLine();
   void numbers(std::string_view kind, std::initializer_list<Real> values) {
     record(kind, values);
-    emit();
+    writeLine();
   }
   void number(Real x);
   void plain(std::string_view line);

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "draw/connection_drawing.h"
+#include "report/message_browser.h"
 #include "report/report_stream.h"
 
 namespace vx11 {
@@ -13,7 +15,7 @@ inline constexpr int kHelpPrintSetup = 1030;
 inline constexpr int kHelpPrintSetupTable = 1040;
 // 1050, 1060, 1070: kHelpChannelChoice, kHelpTextPrinter, kHelpOutputFile of the report stream.
 inline constexpr int kHelpUserFolder = 1120;
-inline constexpr int kHelpMessageChoice = 1210;
+// 1210: kHelpMessageChoice of the message browsing.
 inline constexpr int kHelpWorkingFolder = 1605;
 inline constexpr int kHelpMessageDescription = 1970;
 inline constexpr int kHelpMessageList = 2070;
@@ -35,6 +37,7 @@ inline constexpr int kHelpOverwrite = 3055;
 inline constexpr int kHelpResultTable = 3400;
 
 // The program's own help file (4000 and up).
+inline constexpr int kHelpHistory = 4000;  // the version history of the Help menu
 inline constexpr int kHelpDimensionsAndMaterials = 5040;
 inline constexpr int kHelpPictureKA = 5120;
 inline constexpr int kHelpPictureFW = 5160;
@@ -44,7 +47,7 @@ inline constexpr int kHelpYieldStress = 5310;
 inline constexpr int kHelpMaterialNumber = 5340;
 inline constexpr int kHelpSupportFactor = 5400;
 inline constexpr int kHelpHardnessFactor = 5410;
-inline constexpr int kHelpDrawingChoice = 8270;
+// 8270: kHelpDrawingChoice of the drawings.
 inline constexpr int kHelpMaterialTable = 9500;
 inline constexpr int kHelpKeyTable = 9510;
 inline constexpr int kHelpMaterialTypeTable = 9520;
@@ -56,7 +59,7 @@ inline constexpr std::array kHelpNumbers{
     kHelpPictureList, kHelpPictureAppend, kHelpPictureDelete, kHelpPictureChangeName, kHelpPictureChangeInfo,
     kHelpPictureInsert, kHelpPicturePrintPort, kHelpPicturePrintControl, kHelpTableSearch,
     kHelpDocumentProgram, kHelpDocumentFile, kHelpDocuments, kHelpChangeEntry, kHelpTitleBlock,
-    kHelpOverwrite, kHelpResultTable, kHelpDimensionsAndMaterials, kHelpPictureKA, kHelpPictureFW,
+    kHelpOverwrite, kHelpResultTable, kHelpHistory, kHelpDimensionsAndMaterials, kHelpPictureKA, kHelpPictureFW,
     kHelpPictureFL, kHelpMaterialName, kHelpYieldStress, kHelpMaterialNumber, kHelpSupportFactor,
     kHelpHardnessFactor, kHelpDrawingChoice, kHelpMaterialTable, kHelpKeyTable, kHelpMaterialTypeTable,
     kHelpShaftSeriesTable};

@@ -15,6 +15,7 @@
 #include "report/text.h"
 #include "ui/dialog_widgets.h"
 #include "ui/generic_dialog.h"
+#include "ui/help_tooltips.h"
 #include "ui/input_dialog.h"
 
 namespace vx11 {
@@ -234,6 +235,11 @@ bool QtDocumentationDialogs::linked_documents(std::array<LinkedDocument, limits:
     f->addWidget(new QLabel(QStringLiteral("File %1").arg(k + 1), box), 1, 0);
     f->addWidget(file, 1, 1);
     f->addWidget(browse_file, 1, 2);
+    for (int row : {0, 1}) {
+      if (auto* label = qobject_cast<QLabel*>(f->itemAtPosition(row, 0)->widget()))
+        label->setBuddy(row == 0 ? program : file);
+      set_row_tooltip(f, row, help_, row == 0 ? help::kDocumentProgramHint : help::kDocumentFileHint);
+    }
     grid->addWidget(box, k / 2, k % 2);
     edits.push_back({program, file});
   }

@@ -54,6 +54,7 @@ class InputDialog : public QDialog {
   CalcContext work_context();
   ProgramState& state() { return state_; }
   QVBoxLayout* content() const { return content_; }
+  const DialogHelp& dialog_help() const { return help_; }
 
   // A number edit bound to a field: shown with fmtSig in the display unit, read with parseReal.
   // An edit the person has not touched keeps the exact stored value.

@@ -8,9 +8,12 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 #include "calc/materials.h"
+#include "help/help_numbers.h"
 #include "report/format.h"
+#include "ui/help_tooltips.h"
 
 namespace vx11 {
 
@@ -46,6 +49,10 @@ QGroupBox* MaterialDialog::material_group(PartIndex part, const QString& title, 
   auto* fh_default = default_button(fh, QStringLiteral("1.0"));
   grid_row(grid, 3, QStringLiteral("Stützfaktor fS"), fs, {fs_default});
   grid_row(grid, 4, QStringLiteral("Härteeinflußfaktor fH"), fh, {fh_default});
+  for (const auto& [row, n] : {std::pair{0, kHelpMaterialNumber}, std::pair{1, kHelpMaterialName},
+                               std::pair{2, kHelpYieldStress}, std::pair{3, kHelpSupportFactor},
+                               std::pair{4, kHelpHardnessFactor}})
+    set_row_tooltip(grid, row, dialog_help(), n);
   chain_tab_order({number, button, name, re, fs, fs_default, fh, fh_default});
   Group g{part, button, nullptr, re, fs, fh};
   if (plim_preview) {

@@ -1,0 +1,30 @@
+#include "ui/help_links.h"
+
+#include "report/interaction.h"
+#include "report/report_outlets.h"
+
+namespace vx11 {
+
+std::vector<std::string> homepage_command(const std::string& browser) {
+  std::vector<std::string> argv = split_command_line(browser);
+  if (argv.empty()) argv.emplace_back("xdg-open");
+  argv.emplace_back(kHomepage);
+  return argv;
+}
+
+std::vector<std::string> mail_command(const ProgramIdentity& id) {
+  return {"xdg-open", std::string("mailto:") + kMailAddress + "?subject=" + id.short_name};
+}
+
+void start_link(ProcessStarter& starter, Interaction& ui, const std::vector<std::string>& argv) {
+  if (argv.empty()) return;
+  if (!starter.start(argv)) ui.message(kCaptionError, "Programm " + argv.front() + " kann nicht gestartet werden !");
+}
+
+std::string about_text(const ProgramIdentity& id) {
+  return id.title + "\n" + "Version " + id.version + "\n\n" +
+         "Scheibenfedern nach DIN 6888, Berechnung nach DIN 6892 Methode B\n\n" + "KORVANT\n" + kHomepage + "\n" +
+         kMailAddress;
+}
+
+}  // namespace vx11
