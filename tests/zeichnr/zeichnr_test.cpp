@@ -203,7 +203,14 @@ TEST(Zeichnr, OutputCodeFourPlotsThroughTheConfiguredLine) {
   // A passed line holds at most 60 characters: the bare DXF name is found in the temporary folder,
   // the plot file is named relative to the current folder.
   setenv("TEMP", dir.c_str(), 1);
-  const std::string target = (fs::current_path() / "zeichnr_road.ps").string();
+  // The plot program starts in the current folder: make it the scratch folder so that the plot
+  // file lands there and not in whatever folder the tests were started from.
+  struct CurrentFolder {
+    fs::path was = fs::current_path();
+    explicit CurrentFolder(const fs::path& to) { fs::current_path(to); }
+    ~CurrentFolder() { fs::current_path(was); }
+  } in_scratch{dir};
+  const std::string target = (dir / "zeichnr_road.ps").string();
   fs::remove(target);
   cad.plot_command_lines[0] = "zeichnr zeichnr /CPS /D3 /Fzeichnr_road.ps";
   FormatSettings format;
