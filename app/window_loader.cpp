@@ -8,7 +8,7 @@ namespace vx11 {
 
 namespace fs = std::filesystem;
 
-using WindowEntry = int (*)(void* program_state, int argc, char** argv);
+using WindowEntry = int (*)(int argc, char** argv);
 
 std::vector<fs::path> window_module_candidates(const fs::path& executable) {
   const fs::path lib = executable.parent_path().parent_path() / "lib";
@@ -21,8 +21,7 @@ fs::path running_executable() {
   return ec ? fs::path() : p;
 }
 
-int run_window_module(const std::vector<fs::path>& candidates, void* state, int argc, char** argv,
-                      std::ostream& err) {
+int run_window_module(const std::vector<fs::path>& candidates, int argc, char** argv, std::ostream& err) {
   const fs::path* found = nullptr;
   for (const auto& c : candidates) {
     std::error_code ec;
@@ -50,11 +49,11 @@ int run_window_module(const std::vector<fs::path>& candidates, void* state, int 
     err << "Fenstermodul " << found->string() << " hat keinen Einstieg " << kWindowEntryPoint << '\n';
     return 1;
   }
-  return entry(state, argc, argv);
+  return entry(argc, argv);
 }
 
-int run_window_module(ProgramState& state, int argc, char** argv, std::ostream& err) {
-  return run_window_module(window_module_candidates(running_executable()), &state, argc, argv, err);
+int run_window_module(int argc, char** argv, std::ostream& err) {
+  return run_window_module(window_module_candidates(running_executable()), argc, argv, err);
 }
 
 }  // namespace vx11

@@ -8,8 +8,6 @@
 
 namespace vx11 {
 
-class ProgramState;
-
 inline constexpr const char* kWindowModuleFile = "vx11_ui.so";
 inline constexpr const char* kWindowEntryPoint = "vx11_window_main";
 
@@ -19,11 +17,12 @@ std::vector<std::filesystem::path> window_module_candidates(const std::filesyste
 // The running program (/proc/self/exe); empty when it cannot be read.
 std::filesystem::path running_executable();
 
-// Runs the window of the running program on `state` and returns its exit code. A missing or
+// Runs the window of the running program with the command line and returns its exit code. The
+// module is handed nothing but the command line: it builds its own program state. A missing or
 // broken module writes the reason to `err` and returns 1.
-int run_window_module(ProgramState& state, int argc, char** argv, std::ostream& err);
+int run_window_module(int argc, char** argv, std::ostream& err);
 // The same with the candidates given.
-int run_window_module(const std::vector<std::filesystem::path>& candidates, void* state, int argc,
-                      char** argv, std::ostream& err);
+int run_window_module(const std::vector<std::filesystem::path>& candidates, int argc, char** argv,
+                      std::ostream& err);
 
 }  // namespace vx11

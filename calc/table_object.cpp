@@ -37,9 +37,7 @@ bool has_dbf_extension(std::string_view path) {
 
 bool readable(const std::string& path) {
   std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return false;
-  std::ifstream in(path, std::ios::binary);
-  return static_cast<bool>(in);
+  return fs::is_regular_file(path, ec) && ::access(path.c_str(), R_OK) == 0;
 }
 
 // The folder takes a file: create "TEST.$$$", write one line, remove it again.

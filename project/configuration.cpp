@@ -11,6 +11,7 @@
 
 #include "project/file_create.h"
 #include "project/paths.h"
+#include "report/folder_access.h"
 #include "report/format.h"
 #include "report/text.h"
 #include "report/value_lines.h"
@@ -440,15 +441,6 @@ void set_screen_defaults(Configuration& c, const ScreenMetrics& screen) {
   c.input_window_scale = proposed_input_window_scale(screen);
 }
 
-bool can_create_in(const std::string& folder) {
-  // A probe name of its own: two programs starting at once must not remove each other's probe.
-  std::string probe = with_slash(folder) + "x.$$$XXXXXX";
-  const int fd = ::mkstemp(probe.data());
-  if (fd < 0) return false;
-  ::close(fd);
-  return ::unlink(probe.c_str()) == 0;
-}
-
 bool holds_a_file(const std::string& folder) {
   std::error_code ec;
   std::filesystem::directory_iterator it(folder.empty() ? std::string(".") : folder, ec);
@@ -555,16 +547,16 @@ void check_folders(Configuration& config, const std::string& start_folder, const
   fill(config.edi_folder, start_folder);
   fill(config.default_data_directory, start_folder);
 
-  if (!can_create_in(config.cad_folder)) show("ung\x81" "ltiger CAD Ordner konfiguriert");
+  if (!folder_takes_files(config.cad_folder)) show("ung\x81" "ltiger CAD Ordner konfiguriert");
   if (!holds_a_file(config.dbf_folder)) show("ung\x81" "ltiger DBF Ordner konfiguriert");
   if (!holds_a_file(config.plt_folder)) show("ung\x81" "ltiger PLT Ordner konfiguriert");
-  if (!can_create_in(config.temp_folder)) {
+  if (!folder_takes_files(config.temp_folder)) {
     show("ung\x81" "ltiger Ordner f\x81" "r tempor\x84" "re Dateien konfiguriert");
     const auto answer = ui.ask_text("Ordner f\x81" "r tempor\x84" "re Dateien", "", config.temp_folder);
     if (answer && !trimBlanks(*answer).empty()) config.temp_folder = with_slash(cut_text(*answer, 60));
   }
-  if (!can_create_in(config.edi_folder)) show("ung\x81" "ltiger EDI Ordner konfiguriert");
-  if (!can_create_in(config.default_data_directory)) show("ung\x81" "ltiger Data Ordner konfiguriert");
+  if (!folder_takes_files(config.edi_folder)) show("ung\x81" "ltiger EDI Ordner konfiguriert");
+  if (!folder_takes_files(config.default_data_directory)) show("ung\x81" "ltiger Data Ordner konfiguriert");
 }
 
 int proposed_input_window_scale(const ScreenMetrics& screen) {

@@ -7,7 +7,6 @@
 #include "project/input_file.h"
 #include "project/paths.h"
 #include "project/printouts.h"
-#include "project/private_temp_folder.h"
 #include "report/text.h"
 
 namespace vx11 {
@@ -37,7 +36,6 @@ int write_batch_report(ProgramState& st, const std::string& name) {
   source.output_folder = path.parent_path().string();
   source.data_extension = st.session.data_extension;
   st.report.set_source(source);
-  PrivateTempFolder scratch(st.config.temp_folder);
   PassiveDescriptionDialog dialog;
   writeResultReport(st, dialog, PrintTarget{kChannelBatchTabFile, nullptr});
   return st.rec.cancelled ? 1 : 0;

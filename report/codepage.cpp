@@ -43,9 +43,14 @@ void append_utf8(std::string& out, std::uint32_t cp) {
 std::string cp850_to_utf8(std::string_view s) {
   std::string out;
   out.reserve(s.size() + s.size() / 4);
-  for (const char ch : s) {
-    const auto b = static_cast<unsigned char>(ch);
-    append_utf8(out, b < 0x80 ? b : kCp850High[b - 0x80]);
+  // Reports are mostly ASCII: copy runs of it at once.
+  for (std::size_t at = 0; at < s.size();) {
+    std::size_t end = at;
+    while (end < s.size() && static_cast<unsigned char>(s[end]) < 0x80) ++end;
+    out.append(s.data() + at, end - at);
+    if (end == s.size()) break;
+    append_utf8(out, kCp850High[static_cast<unsigned char>(s[end]) - 0x80]);
+    at = end + 1;
   }
   return out;
 }

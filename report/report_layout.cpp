@@ -48,6 +48,7 @@ char frame_side(int mode) {
 
 bool is_rule_or_skip(std::string_view text, int mode) {
   if (text == kSkipMarker) return true;
+  if (text.size() != kRuleWidth) return false;  // every rule but the skip marker has the full width
   for (Rule r : {Rule::Single, Rule::Double, Rule::FrameTop, Rule::FrameMiddle, Rule::FrameBottom})
     if (text == rule_line(r, mode)) return true;
   return false;

@@ -69,6 +69,7 @@ bool ReportStream::open(int channel, std::string_view name, std::ostream* into) 
   open_ = false;
   out_ = nullptr;
   to_file_ = into == nullptr;
+  in_memory_ = false;
   stopped_ = false;
   table_open_ = false;
   fresh_page_ = false;
@@ -135,7 +136,14 @@ bool ReportStream::open_target() {
       return create_target(temp + "$$$" + std::to_string(txt_counter_ + 1) + ".txt");
     case kChannelBatchTabFile:
       context_.help_number = kHelpOutputFile;
-      return create_target(temp + "$$$" + std::to_string(txt_counter_ + 1) + ".txt");
+      stream_path_ = temp + "$$$" + std::to_string(txt_counter_ + 1) + ".txt";  // the name its header shows
+      if (to_file_) {
+        memory_.str({});
+        memory_.clear();
+        out_ = &memory_;
+        in_memory_ = true;
+      }
+      return true;
     case kChannelHtml:
       if (trimBlanks(context_.config.html_browser).empty())
         return open_chosen_file("htm", channel_names()[kChannelHtml - 1]);
@@ -476,7 +484,7 @@ void ReportStream::close() {
     context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
     abort();
   }
-  const bool hand = to_file_ && file_.is_open();
+  const bool hand = to_file_ && (file_.is_open() || in_memory_);
   if (file_.is_open()) file_.close();
   if (hand && file_.fail() && !stopped_) {
     context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
@@ -491,7 +499,9 @@ void ReportStream::hand_over() {
   const std::string temp = temp_folder();
   const auto convert = [&](const std::string& target) {
     converted_path_ = target;
-    if (write_window_copy(context_.format, stream_path_, target)) return true;
+    const bool written = in_memory_ ? write_window_copy_of_text(context_.format, memory_.view(), target)
+                                    : write_window_copy(context_.format, stream_path_, target);
+    if (written) return true;
     context_.ui.message(kCaptionError, "Schreibfehler: " + target);
     context_.cancelled = true;
     return false;

@@ -25,6 +25,7 @@
 #include <fstream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -166,6 +167,10 @@ class ReportStream {
   bool clipboard_mode_ = false;
 
   std::ofstream file_;
+  // The batch channel's text stays in memory: only its converted copy is a file, so runs side by
+  // side never share a scratch file.
+  std::ostringstream memory_;
+  bool in_memory_ = false;
   std::ostream* out_ = nullptr;
   bool to_file_ = false;
   bool open_ = false;

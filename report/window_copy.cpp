@@ -1,32 +1,48 @@
 #include "report/window_copy.h"
 
 #include <fstream>
+#include <iterator>
 
 #include "report/text.h"
 
 namespace vx11 {
 
 std::string window_text(const FormatSettings& format, std::string_view cp850) {
-  // toWindows takes pieces shorter than 255 characters; code page 850 has one byte per character.
+  // Without ASCII mode every byte converts on its own, so the length limit of toWindows does not
+  // apply; ASCII mode goes through toWindows in pieces shorter than 255 characters.
+  if (!format.ascii_mode) return cp850ToUtf8(cp850);
   constexpr std::size_t kPiece = 200;
   std::string out;
   for (std::size_t at = 0; at < cp850.size(); at += kPiece) out += toWindows(format, cp850.substr(at, kPiece));
   return out;
 }
 
+bool write_window_copy_of_text(const FormatSettings& format, std::string_view text, const std::string& target) {
+  std::string copy;
+  copy.reserve(text.size() + text.size() / 8);
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t end = text.find('\n', at);
+    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(at, end - at);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    copy += window_text(format, line);
+    copy += '\n';
+    at = next;
+  }
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  if (!out.is_open()) return false;
+  out.write(copy.data(), static_cast<std::streamsize>(copy.size()));
+  out.close();
+  return !out.fail();
+}
+
 bool write_window_copy(const FormatSettings& format, const std::string& source, const std::string& target) {
   std::ifstream in(source, std::ios::binary);
   if (!in.is_open()) return false;
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
-  if (!out.is_open()) return false;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out << window_text(format, line) << '\n';
-  }
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (in.bad()) return false;
-  out.close();
-  return !out.fail();
+  return write_window_copy_of_text(format, text, target);
 }
 
 }  // namespace vx11

@@ -15,4 +15,7 @@ std::string window_text(const FormatSettings& format, std::string_view cp850);
 // either file fails.
 bool write_window_copy(const FormatSettings& format, const std::string& source, const std::string& target);
 
+// The same for a code page 850 text held in memory.
+bool write_window_copy_of_text(const FormatSettings& format, std::string_view text, const std::string& target);
+
 }  // namespace vx11

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 
+#include <exception>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "project/frontend_switch.h"
 #include "project/program_state.h"
+#include "project/running_program.h"
 #include "project/window_session.h"
 #include "ui/main_window.h"
 #include "ui/window_frontend.h"
@@ -40,6 +43,16 @@ int run_window(ProgramState* state, int argc, char** argv) {
 
 }  // namespace vx11
 
-extern "C" int vx11_window_main(void* program_state, int argc, char** argv) {
-  return vx11::run_window(static_cast<vx11::ProgramState*>(program_state), argc, argv);
+extern "C" int vx11_window_main(int argc, char** argv) {
+  // Nothing may leave the module as an exception: the program that loaded it has a C++ runtime
+  // of its own.
+  try {
+    vx11::RunningProgram program;
+    return vx11::run_window(&program.state, argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "VX11: " << e.what() << '\n';
+  } catch (...) {
+    std::cerr << "VX11: unbekannter Fehler\n";
+  }
+  return 1;
 }

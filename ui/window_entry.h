@@ -10,6 +10,6 @@ int run_window(ProgramState* state, int argc, char** argv);
 
 }  // namespace vx11
 
-// The one symbol the loader looks up; `program_state` is a vx11::ProgramState*.
-extern "C" __attribute__((visibility("default"))) int vx11_window_main(void* program_state, int argc,
-                                                                       char** argv);
+// The one symbol the loader looks up. The module builds the program state itself and reads the
+// configuration; it is handed nothing but the command line.
+extern "C" __attribute__((visibility("default"))) int vx11_window_main(int argc, char** argv);

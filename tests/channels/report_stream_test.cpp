@@ -532,6 +532,7 @@ TEST_F(Stream, TxtCounterNamesTheTabFilesOfARun) {
   stream_.close();
   EXPECT_EQ(stream_.stream_path(), dir_ + "$$$3.txt");
   EXPECT_TRUE(fs::exists(named));
+  EXPECT_FALSE(fs::exists(dir_ + "$$$3.txt")) << "the batch channel keeps its text in memory";
 }
 
 TEST_F(Stream, WriteFailureIsReportedAndStopsTheStream) {

@@ -94,6 +94,12 @@ TEST_F(CommandLine, RunsAtTheSameTimeKeepTheirOwnReports) {
     EXPECT_EQ(a.find("DIN 6888 - 4 x 6.5"), std::string::npos) << i;
     EXPECT_NE(b.find("DIN 6888 - 4 x 6.5"), std::string::npos) << i;
     EXPECT_EQ(b.find("DIN 6888 - 5 x 6.5"), std::string::npos) << i;
+    // The header names the scratch file of the temporary folder, the same in every run.
+    const auto second_line = [](const std::string& report) {
+      const auto from = report.find('\n') + 1;
+      return report.substr(from, report.find('\n', from) - from);
+    };
+    EXPECT_EQ(second_line(a), (dir_ / "tmp" / "$$$1.txt").string()) << i;
   }
   EXPECT_TRUE(fs::is_empty(dir_ / "tmp")) << "no scratch folder is left behind";
 }
