@@ -1,6 +1,7 @@
 // How the command groups meet in one window: help pictures on the window's canvas, the window's
 // description dialog behind every message browsing, the print dialog's help button, and the first
 // view after a start with a file.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,6 +16,8 @@
 #include "tests/ui/qt_test_support.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/canvas.h"
+#include "ui/help_desk.h"
+#include "ui/print_dialog.h"
 #include "ui/command_groups.h"
 #include "ui/main_window.h"
 #include "ui/window_startup.h"
@@ -113,6 +116,30 @@ TEST_F(WindowWiring, HelpButtonOfThePrintDialogShowsItsHelpText) {
   EXPECT_TRUE(enabled);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].rfind("HILFETEXT Nr.1030|", 0), 0u) << ui.shown[0];
+}
+
+class WindowHelpBoxes : public test::HelpTest {
+ protected:
+  void SetUp() override {
+    HelpTest::SetUp();
+    start(true);
+  }
+  Thh window;
+};
+
+TEST_F(WindowHelpBoxes, AHelpTextLongerThanOneConvertedTextShowsWhole) {
+  HelpDesk& desk = HelpDesk::of(&window, *state);
+  QString box;
+  ModalDriver driver({[&](QWidget* d) {
+    if (auto* l = d->findChild<QLabel*>("qt_msgbox_label")) box = l->text();
+    test::reject(d);
+  }});
+  desk.show_help(kHelpPrintDialog, HelpMode::TextOnly);
+  EXPECT_EQ(driver.steps_run(), 1);
+  const QString end = QString::fromUtf8("von dort wieder übernehmen.");
+  EXPECT_TRUE(box.startsWith(QString::fromUtf8("Druckeinstellung der Zeichnung: Maßstab"))) << box.toStdString();
+  EXPECT_TRUE(box.contains(end)) << box.toStdString();
+  EXPECT_TRUE(desk.tooltip(kHelpPrintDialog).contains(end));
 }
 
 class WindowStartView : public test::WindowTest {};
