@@ -50,12 +50,13 @@ std::string helpText(const FormatSettings& format, const HelpSettings& settings,
   if (n == 0) n = current;
   const HelpLookup found = lookupHelp(settings.folder, settings.lower_name, n);
   if (found.status != HelpLookup::Status::Found) return {};
+  // Each line by itself: the joined lines may be longer than a single converted text.
   std::string joined;
   for (std::size_t i = 0; i < found.entry.lines.size(); ++i) {
     if (i > 0) joined += ' ';
-    joined += found.entry.lines[i];
+    joined += toWindows(format, found.entry.lines[i]);
   }
-  return toWindows(format, joined);
+  return joined;
 }
 
 }  // namespace vx11

@@ -7,7 +7,9 @@
 #include "help/help_settings.h"
 #include "project/printouts.h"
 #include "project/program_state.h"
+#include "ui/canvas.h"
 #include "ui/command_groups.h"
+#include "ui/window_frontend.h"
 #include "ui/help_cad_output.h"
 #include "ui/help_desk.h"
 #include "ui/help_links.h"
@@ -19,11 +21,14 @@ namespace vx11 {
 
 namespace {
 
-// Lives as long as the window: the starter of the plot program keeps track of what it started.
-class CadStarter : public QObject {
+// Lives as long as the window: the starter of the plot program keeps track of what it started, and
+// the message browsing of every command shares one description dialog.
+class HelpKeep : public QObject {
  public:
-  explicit CadStarter(QObject* parent) : QObject(parent) {}
+  HelpKeep(Thh& window, ProgramState& state, const DialogHelp& help)
+      : QObject(&window), descriptions(state.format, help, state.help_number, &window) {}
   CommandLineStarter starter;
+  QtDescriptionDialog descriptions;
 };
 
 void show_history(ProgramState& state, const HelpSettings& settings) {
@@ -35,13 +40,22 @@ void show_history(ProgramState& state, const HelpSettings& settings) {
 
 void install_help_commands(Thh& window, ProgramState& state) {
   HelpDesk& desk = HelpDesk::of(&window, state);
+  // Help pictures and the CAD screen output draw into the window's canvas, configured as the
+  // views are: the canvas may have replaced its surface since the last picture.
+  desk.set_surface_provider([&window, &state] {
+    Canvas& canvas = *window.canvas();
+    canvas.configure(state.config, state.format);
+    return &canvas.surface();
+  });
+  window.help = desk.dialog_help();
   // The one-question dialogs of the core get the help buttons too.
-  if (auto* qt = dynamic_cast<QtInteraction*>(&state.ui)) qt->help = desk.dialog_help();
-  auto* cad = new CadStarter(&window);
+  if (QtInteraction* qt = qt_interaction(state.ui)) qt->help = window.help;
+  auto* keep = new HelpKeep(window, state, window.help);
+  window.descriptions = &keep->descriptions;
 
-  const auto cad_command = [&window, &state, &desk, cad](int view) {
-    return [&window, &state, &desk, cad, view] {
-      write_cad_drawing(state, CadOutputPlace{&window, &desk.surface(), &cad->starter, desk.dialog_help()}, view);
+  const auto cad_command = [&window, &state, &desk, keep](int view) {
+    return [&window, &state, &desk, keep, view] {
+      write_cad_drawing(state, CadOutputPlace{&window, &desk.surface(), &keep->starter, window.help}, view);
     };
   };
   window.set_handler(Command::CadAssembly, cad_command(kViewAssembly));
@@ -56,14 +70,13 @@ void install_help_commands(Thh& window, ProgramState& state) {
     state.rec.cancelled = false;
   });
 
-  const auto messages = [&window, &state, &desk](bool print) {
-    return [&window, &state, &desk, print] {
+  const auto messages = [&state, keep](bool print) {
+    return [&state, keep, print] {
       state.rec.cancelled = false;
-      QtDescriptionDialog dialog(state.format, desk.dialog_help(), state.help_number, &window);
       if (print)
-        printMessages(state, dialog);
+        printMessages(state, keep->descriptions);
       else
-        showMessages(state, dialog);
+        showMessages(state, keep->descriptions);
       state.rec.cancelled = false;
     };
   };

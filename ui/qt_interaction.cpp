@@ -31,7 +31,8 @@ QtInteraction::QtInteraction(const FormatSettings& settings, const ProgramIdenti
     : settings_(settings), identity_(identity), parent_(parent) {}
 
 QString QtInteraction::shown(const std::string& cp850) const {
-  return QString::fromStdString(toWindows(settings_, cp850));
+  // Help boxes join several lines into one text longer than a single converted text may be.
+  return QString::fromStdString(toWindowsJoined(settings_, cp850));
 }
 
 std::string QtInteraction::typed(const QString& text) { return toCodePage850(text.toStdString()); }

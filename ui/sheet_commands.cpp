@@ -8,6 +8,7 @@
 #include "report/spreadsheet_exchange.h"
 #include "report/text.h"
 #include "ui/command_groups.h"
+#include "ui/file_command_parts.h"
 #include "ui/main_window.h"
 #include "ui/sheet_refresh.h"
 
@@ -88,8 +89,8 @@ void printout_excel(Thh& window, ProgramState& state, SpreadsheetLink& link) {
     return;
   // The window's message dialog when it has one.
   if (window.run_command(Command::HelpErrorMessages)) return;
-  PassiveDescriptionDialog dialog;
-  showMessages(state, dialog);
+  WindowDescriptions descriptions(window);
+  showMessages(state, descriptions.dialog());
 }
 
 }  // namespace

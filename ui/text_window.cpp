@@ -73,7 +73,11 @@ TForm_showtextfile::TForm_showtextfile(const QString& title, const QString& text
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setMenuBar(bar);
   layout->addWidget(Memo1);
-  // Room for a 72-column report line.
+  fit_report_line();
+}
+
+void TForm_showtextfile::fit_report_line() {
+  // The report's lines run to 79 columns with their left margin; 40 pixels for frame and scroll bar.
   const QFontMetrics fm(printout_.font);
   resize(fm.horizontalAdvance(QString(80, u'M')) + 40, fm.height() * 40);
 }
@@ -81,6 +85,7 @@ TForm_showtextfile::TForm_showtextfile(const QString& title, const QString& text
 void TForm_showtextfile::set_printout(const TextPrintout& how) {
   printout_ = how;
   Memo1->setFont(how.font);
+  fit_report_line();
 }
 
 void TForm_showtextfile::place(int left, int top, int width, int height) {

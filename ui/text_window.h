@@ -38,6 +38,8 @@ class TForm_showtextfile : public QDialog {
   const QString& text() const { return text_; }
 
  private:
+  // Room for a whole report line in the memo's font.
+  void fit_report_line();
   QString text_;
   TextPrintout printout_;
   std::function<void()> export_;

@@ -11,6 +11,7 @@
 #include "project/program_state.h"
 #include "ui/canvas.h"
 #include "ui/command_groups.h"
+#include "ui/file_command_parts.h"
 #include "ui/main_window.h"
 #include "ui/print_dialog.h"
 
@@ -18,8 +19,8 @@ namespace vx11 {
 
 namespace {
 
-// What the view commands keep while the window lives: the view on the canvas, the message dialog
-// shown instead of a drawing after a fatal run, the printer and the last setup taken.
+// What the view commands keep while the window lives: the view on the canvas, the printer and the
+// last setup taken.
 class ViewSession : public QObject {
  public:
   ViewSession(Thh& window, ProgramState& state) : QObject(&window), window_(window), state_(state) {
@@ -31,21 +32,26 @@ class ViewSession : public QObject {
     shown_ = view;
     Canvas& canvas = *window_.canvas();
     canvas.configure(state_.config, state_.format);
-    draw_view(state_, canvas.surface(), view, [this] { showMessages(state_, descriptions_); });
+    draw_view(state_, canvas.surface(), view, [this] { show_messages(); });
   }
   int shown() const { return shown_; }
+
+  // The window's description dialog once the help commands have given it one.
+  void show_messages() {
+    WindowDescriptions descriptions(window_);
+    showMessages(state_, descriptions.dialog());
+  }
 
   void print(PrintDialogMode mode) {
     state_.rec.cancelled = false;
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    show_print_dialog(PrintDialogContext{state_, *window_.canvas(), *printer_, setup_row_, {}}, mode, &window_);
+    show_print_dialog(PrintDialogContext{state_, *window_.canvas(), *printer_, setup_row_, window_.help}, mode, &window_);
   }
 
  private:
   Thh& window_;
   ProgramState& state_;
   int shown_ = kShownNothing;
-  PassiveDescriptionDialog descriptions_;
   std::unique_ptr<QPrinter> printer_;
   int setup_row_ = 0;
 };
@@ -79,8 +85,7 @@ void redraw_current_view(Thh& window, ProgramState& state) {
   ViewSession& views = ensure_session(window, state);
   const int view = view_after_rating(state.config, state.rec.fatal_error, views.shown());
   if (view == kShownMessages) {
-    PassiveDescriptionDialog descriptions;
-    showMessages(state, descriptions);
+    views.show_messages();
   } else if (view != kShownNothing) {
     views.show(view);
   }

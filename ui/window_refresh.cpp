@@ -24,10 +24,14 @@ void show_recent_files(Thh& window, const ProgramState& st) {
   window.set_recent_files(captions);
 }
 
-void refresh_after_rating(Thh& window, ProgramState& st) {
+void show_rating_summary(Thh& window, const ProgramState& st) {
   window.set_message_count(st.messages.count());
   show_caption(window, st);
   show_recent_files(window, st);
+}
+
+void refresh_after_rating(Thh& window, ProgramState& st) {
+  show_rating_summary(window, st);
   redraw_current_view(window, st);
 }
 

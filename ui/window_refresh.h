@@ -17,7 +17,9 @@ QString shown_text(const ProgramState& st, const std::string& cp850);
 void show_caption(Thh& window, const ProgramState& st);
 void show_recent_files(Thh& window, const ProgramState& st);
 
-// After a rating: "(n)" behind the error-messages item, caption, recent files, the current view.
+// "(n)" behind the error-messages item, caption and recent files.
+void show_rating_summary(Thh& window, const ProgramState& st);
+// After a rating: the summary above, then the current view.
 void refresh_after_rating(Thh& window, ProgramState& st);
 // Runs the rating (the abort flag cleared before and after), then the refresh.
 void rate_and_refresh(Thh& window, ProgramState& st);

@@ -26,7 +26,12 @@ std::optional<int> start_window(Thh& window, ProgramState& state, const std::vec
   if (const auto code = start_program(st, args, 8, unused)) return code;
   st.rec.cancelled = false;
   if (st.config.language > 0) window.set_language(st.config.language);
-  refresh_after_rating(window, st);
+  show_rating_summary(window, st);
+  // A file of the command line opens with the start view, whatever result graphic is configured.
+  if (st.session.started_with_file)
+    show_start_view(window, st);
+  else
+    redraw_current_view(window, st);
   return std::nullopt;
 }
 

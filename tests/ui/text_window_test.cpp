@@ -95,6 +95,18 @@ TEST_F(TextWindow, PlacementOnlyWithASize) {
   EXPECT_EQ(w.size(), QSize(500, 300));
 }
 
+TEST_F(TextWindow, AReportLineFitsInTheFontOfThePrintout) {
+  TForm_showtextfile w(QStringLiteral("VX11 - x"), kReport);
+  TextPrintout how;
+  how.font = QFont(QStringLiteral("Monospace"), 24);
+  how.font.setStyleHint(QFont::TypeWriter);
+  w.set_printout(how);
+  EXPECT_GE(w.width(), QFontMetrics(how.font).horizontalAdvance(QString(80, u'M')));
+  // A size of the configuration still wins.
+  w.place(10, 20, 500, 300);
+  EXPECT_EQ(w.size(), QSize(500, 300));
+}
+
 TEST(TextPrintout, PageCount) {
   struct Case {
     const char* name;

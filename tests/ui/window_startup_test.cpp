@@ -10,6 +10,7 @@
 #include "project/input_data.h"
 #include "tests/ui/qt_test_support.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/command_groups.h"
 #include "ui/window_frontend.h"
 #include "ui/window_startup.h"
 
@@ -131,6 +132,10 @@ TEST(WindowFrontendSwitch, TheStateReachesTheWindowsDialogsOnlyWhileItRuns) {
     EXPECT_TRUE(sw.batch_ui().shown.empty());
     // Commands find the window's dialogs (their help buttons) behind the forwarder.
     EXPECT_EQ(qt_interaction(state.ui), &frontend.ui);
+    ASSERT_FALSE(frontend.ui.help.text);
+    install_help_commands(w, state);
+    EXPECT_TRUE(frontend.ui.help.text);
+    EXPECT_TRUE(frontend.ui.help.picture);
   }
   EXPECT_EQ(qt_interaction(state.ui), nullptr);
   EXPECT_EQ(qt_interaction(frontend.ui), &frontend.ui);
