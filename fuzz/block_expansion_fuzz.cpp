@@ -7,9 +7,8 @@
 
 #include "cad/drawing_output.h"
 #include "draw/display_list.h"
-#include "draw/graphics_state.h"
-#include "draw/graphics_surface.h"
 #include "fuzz/fuzz_check.h"
+#include "tests/support/drawing_world.h"
 
 using namespace vx11;
 
@@ -43,20 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   write_block("A", a);
   write_block("B", b);
 
-  CadSettings cad;
-  cad.temp_folder = work_folder();
-  FormatSettings format;
-  MessageList messages;
-  BatchInteraction ui;
-  ui.echo = false;
-  bool cancelled = false;
-  GraphicsState graphics;
-  DisplayList list;
-  SurfaceView view;
-  GraphicsSurface surface{graphics, list, cancelled, view};
-  NoStarter starter;
-  DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
-  out.batch = true;
+  testing::DrawingWorld<BatchInteraction, NoStarter> world(work_folder());
+  world.ui.echo = false;
+  DrawingOutput& out = world.out;
+  DisplayList& list = world.list;
   out.OpenOutput(kOutScreen);
   out.DrawingHeader(0, 0, 200, 100);
   out.BeginEntities();

@@ -17,6 +17,7 @@
 #include "report/format_settings.h"
 #include "report/interaction.h"
 #include "report/message_list.h"
+#include "tests/support/drawing_world.h"
 
 namespace vx11::testing {
 
@@ -57,24 +58,8 @@ struct SurfaceProbe {
   }
 };
 
-struct CadWorld {
-  CadSettings cad;
-  FormatSettings format;
-  MessageList messages;
-  ScriptedInteraction ui;
-  bool cancelled = false;
-  GraphicsState graphics;
-  DisplayList list;
-  SurfaceView view;
-  GraphicsSurface surface{graphics, list, cancelled, view};
-  RecordingStarter starter;
-  DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
-
-  explicit CadWorld(const std::filesystem::path& temp) {
-    cad.temp_folder = temp.string();
-    out.clock = fixedTime();
-    out.batch = true;
-  }
+struct CadWorld : DrawingWorld<ScriptedInteraction, RecordingStarter> {
+  explicit CadWorld(const std::filesystem::path& temp) : DrawingWorld(temp.string()) { out.clock = fixedTime(); }
   static std::tm fixedTime();
   // The text of an output drawn by `draw` onto a string stream (codes 1, 2, 4, 5).
   template <class Draw>

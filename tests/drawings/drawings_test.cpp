@@ -15,6 +15,7 @@
 #include "draw/quick_view.h"
 #include "project/cad_command.h"
 #include "project/program_state.h"
+#include "tests/support/drawing_world.h"
 #include "tests/support/worked_example.h"
 
 namespace vx11 {
@@ -44,25 +45,12 @@ std::string readFile(const fs::path& p) {
 }
 
 // The pieces an output needs; files go beside `project` as the batch output writes them.
-struct World {
-  CadSettings cad;
-  FormatSettings format;
-  MessageList messages;
-  ScriptedInteraction ui;
-  bool cancelled = false;
+struct World : testing::DrawingWorld<ScriptedInteraction, CommandLineStarter> {
   int help = 0;
-  GraphicsState graphics;
-  DisplayList list;
-  SurfaceView view;
-  GraphicsSurface surface{graphics, list, cancelled, view};
-  CommandLineStarter starter;
-  DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
   ConnectionRecord rec = workedExample(messages);
   DrawingContext context{rec, messages, format, ui, cancelled, help, out, {}};
 
-  explicit World(const fs::path& folder) {
-    cad.temp_folder = folder.string();
-    out.batch = true;
+  explicit World(const fs::path& folder) : DrawingWorld(folder.string()) {
     out.project_file = (folder / "probe.vxk").string();
   }
   std::string draw(int view, int code = kOutDxf) {

@@ -3,30 +3,19 @@
 #include <sstream>
 
 #include "cad/drawing_output.h"
-#include "draw/display_list.h"
-#include "draw/graphics_state.h"
-#include "draw/graphics_surface.h"
 #include "draw/hatch_contour.h"
 #include "draw/hatch_drawing_output.h"
 #include "report/interaction.h"
+#include "tests/support/drawing_world.h"
 
 namespace vx11 {
 namespace {
 
 TEST(HatchDrawingOutput, HatchLinesReachTheListing) {
-  CadSettings cad;
-  cad.temp_folder = ::testing::TempDir();
-  FormatSettings format;
-  MessageList messages;
-  ScriptedInteraction ui;
-  bool cancelled = false;
-  GraphicsState graphics;
-  DisplayList list;
-  SurfaceView view;
-  GraphicsSurface surface{graphics, list, cancelled, view};
-  CommandLineStarter starter;
-  DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
-  out.batch = true;
+  testing::DrawingWorld<ScriptedInteraction, CommandLineStarter> world(::testing::TempDir());
+  DrawingOutput& out = world.out;
+  MessageList& messages = world.messages;
+  bool& cancelled = world.cancelled;
 
   auto listing = [&](int mode) {
     std::stringstream text, scratch;

@@ -198,8 +198,11 @@ TEST(Zeichnr, TenMegabytesOfGarbageGiveAMessage) {
 
 TEST(Zeichnr, OutputCodeFourPlotsThroughTheConfiguredLine) {
   const fs::path dir = scratchFolder("zeichnr_road");
-  CadSettings cad;
-  cad.temp_folder = dir.string();
+  DrawingWorld<ScriptedInteraction, CommandLineStarter> world(dir.string());
+  CadSettings& cad = world.cad;
+  ScriptedInteraction& ui = world.ui;
+  DrawingOutput& out = world.out;
+  bool& cancelled = world.cancelled;
   // A passed line holds at most 60 characters: the bare DXF name is found in the temporary folder,
   // the plot file is named relative to the current folder.
   setenv("TEMP", dir.c_str(), 1);
@@ -213,18 +216,7 @@ TEST(Zeichnr, OutputCodeFourPlotsThroughTheConfiguredLine) {
   const std::string target = (dir / "zeichnr_road.ps").string();
   fs::remove(target);
   cad.plot_command_lines[0] = "zeichnr zeichnr /CPS /D3 /Fzeichnr_road.ps";
-  FormatSettings format;
-  MessageList messages;
-  ScriptedInteraction ui;
   ui.texts = {cad.plot_command_lines[0]};
-  bool cancelled = false;
-  GraphicsState graphics;
-  DisplayList list;
-  SurfaceView view;
-  GraphicsSurface surface{graphics, list, cancelled, view};
-  CommandLineStarter starter;
-  DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
-  out.batch = true;
   EXPECT_EQ(resolvePlotProgram(cad.plot_command_lines[0], VX11_BIN_DIR),
             std::string(VX11_BIN_DIR) + "/" + cad.plot_command_lines[0]);
   out.OpenOutput(kOutPlot);
