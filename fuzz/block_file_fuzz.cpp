@@ -59,6 +59,16 @@ std::string write_text(const std::vector<BlockEntity>& entities) {
   return out.str();
 }
 
+std::vector<std::string> lines_of(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -69,11 +79,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::require(second.entities.size() == first.entities.size(), "every entity written reads back");
   const std::string rewritten = write_text(second.entities);
   if (rewritten == written) return 0;
-  // The writer keeps 32 characters of a layer name and the reader trims its blanks, so a longer
-  // name may take one more round; after that the file must stay as it is.
-  bool long_layer = false;
-  for (const auto& e : first.entities) long_layer = long_layer || e.layer.size() > 32;
-  fuzz::require(long_layer, "a written block file reads back to the same entities");
-  fuzz::require(write_text(read_text(rewritten).entities) == rewritten, "a normal block file stays as it is");
+  // Two things may take one more round. The writer keeps 32 characters of a layer name (group 8)
+  // and the reader trims its blanks. And the significant-digit form of a text's width factor,
+  // rotation and oblique angle (groups 41, 50, 51) may round up to a trailing zero: 2.7096 is
+  // written "2.710", which reads back as 2.71 and is written "2.71". Nothing else may change, and
+  // after that round the file must stay as it is.
+  const std::vector<std::string> a = lines_of(written), b = lines_of(rewritten);
+  fuzz::require(a.size() == b.size(), "a second round writes as many lines");
+  for (std::size_t i = 1; i < a.size(); ++i) {
+    if (a[i] == b[i]) continue;
+    // Group code and value lines alternate: only a value line may differ.
+    const std::string& group = a[i - 1];
+    const bool may_settle = i % 2 == 1 && (group == "  8" || group == " 41" || group == " 50" || group == " 51");
+    fuzz::require(may_settle, "a written block file reads back to the same entities");
+  }
+  fuzz::require(write_text(read_text(rewritten).entities) == rewritten, "a written block file stays as it is");
   return 0;
 }
