@@ -46,5 +46,36 @@ TEST(InputDataFuzzFix, DrawingTextNumbersSurviveRepeatedSaves) {
   }
 }
 
+// A drawing text at x = 7.3496 is saved "7.350": four significant digits, and the trailing-zero
+// check looks at the digits before the fixed format rounds the last one up. Read back it is 7.35,
+// saved "7.35", and from then on the file no longer changes.
+TEST(InputDataFuzzFix, RoundedUpDrawingTextNumberSettlesAfterOneSave) {
+  FormatSettings format;
+  format.decimals = 2;
+  ConnectionRecord rec;
+  Documentation doc;
+  doc.drawing_text_count = 1;
+  doc.drawing_texts[0] = {7.3496L, 0, 0, 0, ""};
+  auto save = [&](const Documentation& d) {
+    std::ostringstream out;
+    write_input_data(out, rec, d, format, ProgramIdentity{}, "");
+    return out.str();
+  };
+  auto load = [](const std::string& text) {
+    std::istringstream in(text);
+    ConnectionRecord back;
+    Documentation read;
+    EXPECT_TRUE(read_input_data(in, back, read).complete);
+    return read;
+  };
+  const std::string first = save(doc);
+  EXPECT_NE(first.find("\r\n7.350|0|0|0|"), std::string::npos);
+  const Documentation once = load(first);
+  EXPECT_NEAR(static_cast<double>(once.drawing_texts[0].x), 7.35, 1e-12);
+  const std::string second = save(once);
+  EXPECT_NE(second.find("\r\n7.35|0|0|0|"), std::string::npos);
+  EXPECT_EQ(save(load(second)), second);
+}
+
 }  // namespace
 }  // namespace vx11
