@@ -122,13 +122,6 @@ std::string toWindows(const FormatSettings& s, std::string_view cp850) {
   return out;
 }
 
-std::string toWindowsJoined(const FormatSettings& s, std::string_view cp850) {
-  constexpr std::size_t kPart = 254;  // one byte per letter in code page 850
-  std::string out;
-  for (std::size_t i = 0; i < cp850.size(); i += kPart) out += toWindows(s, cp850.substr(i, kPart));
-  return out;
-}
-
 std::string toCodePage850(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());

@@ -69,7 +69,6 @@ bool ReportStream::open(int channel, std::string_view name, std::ostream* into) 
   open_ = false;
   out_ = nullptr;
   to_file_ = into == nullptr;
-  in_memory_ = false;
   stopped_ = false;
   table_open_ = false;
   fresh_page_ = false;
@@ -137,11 +136,10 @@ bool ReportStream::open_target() {
     case kChannelBatchTabFile:
       context_.help_number = kHelpOutputFile;
       stream_path_ = temp + "$$$" + std::to_string(txt_counter_ + 1) + ".txt";  // the name its header shows
-      if (to_file_) {
+      if (in_memory()) {
         memory_.str({});
         memory_.clear();
         out_ = &memory_;
-        in_memory_ = true;
       }
       return true;
     case kChannelHtml:
@@ -484,7 +482,7 @@ void ReportStream::close() {
     context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
     abort();
   }
-  const bool hand = to_file_ && (file_.is_open() || in_memory_);
+  const bool hand = to_file_ && (file_.is_open() || in_memory());
   if (file_.is_open()) file_.close();
   if (hand && file_.fail() && !stopped_) {
     context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
@@ -499,7 +497,7 @@ void ReportStream::hand_over() {
   const std::string temp = temp_folder();
   const auto convert = [&](const std::string& target) {
     converted_path_ = target;
-    const bool written = in_memory_ ? write_window_copy_of_text(context_.format, memory_.view(), target)
+    const bool written = in_memory() ? write_window_copy_of_text(context_.format, memory_.view(), target)
                                     : write_window_copy(context_.format, stream_path_, target);
     if (written) return true;
     context_.ui.message(kCaptionError, "Schreibfehler: " + target);

@@ -170,7 +170,7 @@ class ReportStream {
   // The batch channel's text stays in memory: only its converted copy is a file, so runs side by
   // side never share a scratch file.
   std::ostringstream memory_;
-  bool in_memory_ = false;
+  bool in_memory() const { return to_file_ && channel_ == kChannelBatchTabFile; }
   std::ostream* out_ = nullptr;
   bool to_file_ = false;
   bool open_ = false;

@@ -29,9 +29,6 @@ WrappedText wrapText(std::string_view text, char separator, int width = 64);
 
 // Code page 850 to the window code page (UTF-8 here) and back.
 std::string toWindows(const FormatSettings& s, std::string_view cp850);
-// A text put together from several texts (a help box, a message box): converted in parts, so that
-// its length alone never empties it.
-std::string toWindowsJoined(const FormatSettings& s, std::string_view cp850);
 std::string toCodePage850(std::string_view utf8);
 // The full conversion to UTF-8 without the length limit of the window conversion (terminal output).
 std::string cp850ToUtf8(std::string_view cp850);

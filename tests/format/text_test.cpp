@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "report/guarded_math.h"
+#include "report/window_copy.h"
 
 namespace vx11 {
 namespace {
@@ -59,10 +60,10 @@ TEST(CodePage, RoundTripOfEveryHighByte) {
   EXPECT_EQ(toWindows(s, std::string(254, 'a')).size(), 254u);
   // Joined texts keep every letter, also across the parts.
   const std::string joined = std::string(253, 'a') + "\x84\xE1" + std::string(300, 'b');
-  EXPECT_EQ(toWindowsJoined(s, joined), std::string(253, 'a') + "äß" + std::string(300, 'b'));
+  EXPECT_EQ(window_text(s, joined), std::string(253, 'a') + "äß" + std::string(300, 'b'));
   FormatSettings ascii;
   ascii.ascii_mode = true;
-  EXPECT_EQ(toWindowsJoined(ascii, std::string(254, 'a') + "\xE1"), std::string(254, 'a') + "ss");
+  EXPECT_EQ(window_text(ascii, std::string(254, 'a') + "\xE1"), std::string(254, 'a') + "ss");
 }
 
 TEST(CodePage, AsciiModeAndTransliteration) {
