@@ -113,7 +113,6 @@ std::string transliterate(std::string_view s) {
 }
 
 std::string toWindows(const FormatSettings& s, std::string_view cp850) {
-  if (cp850.size() >= 255) return {};
   if (!s.ascii_mode) return cp850_to_utf8(cp850);
   const std::string plain = transliterate(cp850);
   std::string out;

@@ -239,7 +239,7 @@ void ReportStream::set_column_heads(std::string_view title, std::string_view sym
 
 void ReportStream::put(std::string_view line, bool line_end) {
   if (!out_ || stopped_) return;
-  if (channel_ == kChannelHtml) *out_ << window_text(context_.format, line);
+  if (channel_ == kChannelHtml) *out_ << toWindows(context_.format, line);
   else *out_ << line;
   if (line_end) *out_ << kEol;
   if (!*out_) {

@@ -19,8 +19,8 @@ std::string series_letter(std::int16_t series) {
 }  // namespace
 
 ResultRow result_table_heads(const FormatSettings& format) {
-  const std::string len = window_text(format, unitLength(format));
-  const std::string torque = window_text(format, unitTorque(format));
+  const std::string len = toWindows(format, unitLength(format));
+  const std::string torque = toWindows(format, unitTorque(format));
   const std::string key = kPartNames[kKey];
   return {"File",
           "Date  y/m/d",
@@ -61,8 +61,8 @@ ResultRow result_table_fatal_row(const FormatSettings& format, std::string_view 
   ResultRow row;
   row[0] = file_name;
   row[1] = fileDateText(file_date);
-  row[2] = window_text(format, rec.inner_part_number);
-  row[3] = window_text(format, rec.outer_part_number);
+  row[2] = toWindows(format, rec.inner_part_number);
+  row[3] = toWindows(format, rec.outer_part_number);
   row[4] = "DIN 6888 - " + fmtSig(format, key.key_width_b) + " x " + fmtSig(format, key.key_height_h);
   row[5] = fmtLengthFixed(format, 3, 1, key.key_width_b);
   row[6] = fmtLengthFixed(format, 3, 1, key.key_height_h);
@@ -71,8 +71,8 @@ ResultRow result_table_fatal_row(const FormatSettings& format, std::string_view 
   row[9] = fmtLengthFixed(format, 3, 2, rec.shaft_diameter_d);
   row[10] = fmtTorqueFixed(format, 5, 1, rec.nominal_torque_tn);
   row[11] = fmtTorqueFixed(format, 5, 1, rec.max_torque_tmax);
-  for (int i = 0; i < 3; ++i) row[12 + i] = window_text(format, rec.material[i].name);
-  row[result_column::kSafetyEq1] = window_text(format, cp850_message);
+  for (int i = 0; i < 3; ++i) row[12 + i] = toWindows(format, rec.material[i].name);
+  row[result_column::kSafetyEq1] = toWindows(format, cp850_message);
   return row;
 }
 
@@ -81,7 +81,7 @@ ResultRow result_table_error_row(const FormatSettings& format, std::string_view 
   ResultRow row;
   row[0] = file_name;
   if (file_date != 0) row[1] = fileDateText(file_date);
-  row[result_column::kShaftNumber] = window_text(format, cp850_message);
+  row[result_column::kShaftNumber] = toWindows(format, cp850_message);
   return row;
 }
 

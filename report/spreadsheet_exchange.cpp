@@ -130,7 +130,7 @@ std::vector<SheetRow> input_file_rows(std::string_view cp850_text) {
     const auto lf = cp850_text.find('\n', at);
     std::string_view line = cp850_text.substr(at, lf == std::string_view::npos ? std::string_view::npos : lf - at);
     if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    rows.push_back({window_text(full, line)});
+    rows.push_back({toWindows(full, line)});
     if (lf == std::string_view::npos) break;
     at = lf + 1;
   }

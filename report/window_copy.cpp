@@ -7,16 +7,6 @@
 
 namespace vx11 {
 
-std::string window_text(const FormatSettings& format, std::string_view cp850) {
-  // Without ASCII mode every byte converts on its own, so the length limit of toWindows does not
-  // apply; ASCII mode goes through toWindows in pieces shorter than 255 characters.
-  if (!format.ascii_mode) return cp850ToUtf8(cp850);
-  constexpr std::size_t kPiece = 200;
-  std::string out;
-  for (std::size_t at = 0; at < cp850.size(); at += kPiece) out += toWindows(format, cp850.substr(at, kPiece));
-  return out;
-}
-
 bool write_window_copy_of_text(const FormatSettings& format, std::string_view text, const std::string& target) {
   std::string copy;
   copy.reserve(text.size() + text.size() / 8);
@@ -26,7 +16,7 @@ bool write_window_copy_of_text(const FormatSettings& format, std::string_view te
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(at, end - at);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    copy += window_text(format, line);
+    copy += toWindows(format, line);
     copy += '\n';
     at = next;
   }

@@ -8,9 +8,6 @@
 
 namespace vx11 {
 
-// toWindows for texts of any length (converted piece by piece).
-std::string window_text(const FormatSettings& format, std::string_view cp850);
-
 // Writes a converted copy of `source` to `target`, line by line, lines ended by LF. False when
 // either file fails.
 bool write_window_copy(const FormatSettings& format, const std::string& source, const std::string& target);

@@ -77,9 +77,7 @@ Thelperr::Thelperr(const FormatSettings& format, const DialogHelp& help, int& he
 }
 
 QString Thelperr::shown(const std::string& cp850) const {
-  // The window conversion gives nothing for long lines; an editable memo must never show a stored
-  // cause as empty, or saving an edit of the remedy would wipe it.
-  return QString::fromStdString(cp850.size() >= 255 ? cp850ToUtf8(cp850) : toWindows(format_, cp850));
+  return QString::fromStdString(toWindows(format_, cp850));
 }
 
 std::string Thelperr::typed(const QPlainTextEdit* m) const {

@@ -33,7 +33,7 @@ QtInteraction::QtInteraction(const FormatSettings& settings, const ProgramIdenti
 
 QString QtInteraction::shown(const std::string& cp850) const {
   // Help boxes join several lines into one text longer than a single converted text may be.
-  return QString::fromStdString(window_text(settings_, cp850));
+  return QString::fromStdString(toWindows(settings_, cp850));
 }
 
 std::string QtInteraction::typed(const QString& text) { return toCodePage850(text.toStdString()); }
