@@ -262,7 +262,9 @@ void write_input_data(std::ostream& out, const ConnectionRecord& rec, const Docu
   w.real(rec.application_factor_ka);
   w.real(rec.shaft_diameter_d);
   w.integer(rec.key_row_number);
-  w.integer(rec.key_reserved_flag);
+  // Line 26 was a reserved flag that every file wrote as 1; it now carries the series, so files in
+  // series A stay as they were and a file saved in series B reopens in series B.
+  w.integer(rec.key_series == 2 ? 2 : 1);
   w.integer(rec.key_count);
   w.real(rec.key_length_l);
   w.real(rec.load_block_unused[0]);
@@ -312,7 +314,7 @@ InputReadResult read_input_data(std::istream& in, ConnectionRecord& rec, Documen
   rec.application_factor_ka = r.real();
   rec.shaft_diameter_d = r.real();
   rec.key_row_number = r.int32();
-  rec.key_reserved_flag = r.int16();
+  rec.key_series = r.int16() == 2 ? 2 : 1;
   rec.key_count = r.int16();
   rec.key_length_l = r.real();
   rec.load_block_unused[0] = r.real();

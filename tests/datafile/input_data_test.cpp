@@ -144,6 +144,27 @@ TEST(InputDataFile, LinesStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(static_cast<int>(l.size()), closing + 8);
 }
 
+TEST(InputDataFile, LineTwentySixCarriesTheKeySeries) {
+  SampleInputs in = full_inputs();
+  const std::string series_a = written(in);
+  in.rec.key_series = 2;
+  const std::string series_b = written(in);
+  EXPECT_EQ(lines_of(series_a).at(25), "1");
+  EXPECT_EQ(lines_of(series_b).at(25), "2");
+  EXPECT_EQ(read_back(series_b).rec.key_series, 2);
+  EXPECT_EQ(read_back(series_a).rec.key_series, 1);
+  EXPECT_EQ(written(read_back(series_b)), series_b);
+
+  // Old files wrote a reserved 1 there; anything but 2 reads as series A.
+  for (const char* value : {"0", "1", "3", "-2", "B", ""}) {
+    auto l = lines_of(series_b);
+    l.at(25) = value;
+    std::string file;
+    for (const auto& line : l) file += line + "\r\n";
+    EXPECT_EQ(read_back(file).rec.key_series, 1) << '"' << value << '"';
+  }
+}
+
 TEST(InputDataFile, EmptyLogGoesStraightToTheTitleBlockLine) {
   SampleInputs in = fresh_inputs();
   const auto l = lines_of(written(in));
