@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 namespace vx11 {
@@ -52,7 +54,38 @@ int run_window_module(const std::vector<fs::path>& candidates, int argc, char** 
   return entry(argc, argv);
 }
 
+bool window_can_show(const char* (*environment)(const char*)) {
+  const auto set = [&](const char* name) {
+    const char* v = environment(name);
+    return v != nullptr && *v != '\0';
+  };
+  if (set("DISPLAY") || set("WAYLAND_DISPLAY")) return true;
+  // Qt takes a list of platforms separated by ";", each with options after ":".
+  const char* platforms = environment("QT_QPA_PLATFORM");
+  std::string_view rest = platforms ? platforms : "";
+  while (!rest.empty()) {
+    const auto end = rest.find(';');
+    std::string_view one = rest.substr(0, end);
+    one = one.substr(0, one.find(':'));
+    for (std::string_view headless : {"offscreen", "minimal", "minimalegl", "vnc", "linuxfb", "eglfs", "vkkhrdisplay"})
+      if (one == headless) return true;
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  return false;
+}
+
+std::string no_display_text() {
+  return "wvx11: kein Bildschirm für das Fenster (DISPLAY ist nicht gesetzt).\n"
+         "Ohne Fenster: wvx11 Datei.vxk /I       -> Bericht Datei.txt\n"
+         "              wvx11 Datei.vxk /CADi:j  -> Zeichnung (i: 1=DXF, 2=IGS, 5=TXT; j: 1..4)\n"
+         "              wvx11 /?                 -> Hilfe\n";
+}
+
 int run_window_module(int argc, char** argv, std::ostream& err) {
+  if (!window_can_show([](const char* name) -> const char* { return std::getenv(name); })) {
+    err << no_display_text();
+    return 1;
+  }
   return run_window_module(window_module_candidates(running_executable()), argc, argv, err);
 }
 

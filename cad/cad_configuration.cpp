@@ -4,7 +4,7 @@
 
 namespace vx11 {
 
-CadSettings cadSettingsFrom(const Configuration& c, const ProgramIdentity& id) {
+CadSettings cadSettingsFrom(const Configuration& c, const ProgramIdentity& id, const std::string& private_folder) {
   CadSettings s;
   s.layer_name = c.layer_name;
   s.layer_colour = c.layer_colour;
@@ -12,6 +12,10 @@ CadSettings cadSettingsFrom(const Configuration& c, const ProgramIdentity& id) {
   s.cad_text_width_factor = c.cad_text_width_factor == 0 ? 1 : c.cad_text_width_factor;
   s.cad_folder = c.cad_folder;
   if (!c.temp_folder.empty()) s.temp_folder = c.temp_folder;
+  if (!private_folder.empty()) {
+    s.plot_folder = s.temp_folder;
+    s.temp_folder = private_folder;
+  }
   s.layer_monochrome = c.layer_monochrome;
   s.pen_colour = c.colour_layer;
   s.line_width_layer = c.line_thickness;

@@ -9,8 +9,10 @@
 
 namespace vx11 {
 
-// The temporary folder is taken as the configuration holds it after the folder check.
-CadSettings cadSettingsFrom(const Configuration& config, const ProgramIdentity& id);
+// The temporary folder is taken as the configuration holds it after the folder check; with
+// `private_folder`, temporary files go there and only the plot files stay in the configured folder.
+CadSettings cadSettingsFrom(const Configuration& config, const ProgramIdentity& id,
+                            const std::string& private_folder = {});
 
 // The plot command lines, their count and nothing else go back into the configuration.
 void storePlotCommandLines(const CadSettings& cad, Configuration& config);

@@ -17,7 +17,10 @@ struct CadSettings {
   std::string text_style = "TXT8";        // "Textstil CAD"
   Real cad_text_width_factor = 1.0L;      // "Textbreitenfaktor CAD"
   std::string cad_folder;                 // "CAD Ordner"
-  std::string temp_folder = "/tmp";       // "Ordner für temporäre Dateien", after the folder check
+  std::string temp_folder = "/tmp";       // the run's folder for temporary files (block files)
+  // Where "zeichnr.dxf" and the plot batch files go, which the stored plot command lines name: the
+  // configured "Ordner für temporäre Dateien"; empty: temp_folder.
+  std::string plot_folder;
   bool layer_monochrome = false;          // "Layer Monochrom"
   std::array<int, 16> pen_colour = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};  // "Color Layer 16..31"
   std::array<int, 6> line_width_layer = {3, 1, 1, 1, 2, 3};  // "Line thickness Layer 0..5"

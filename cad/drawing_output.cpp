@@ -7,6 +7,9 @@
 
 #include "cad/cad_numbers.h"
 #include "draw/geometry.h"
+#include "project/file_create.h"
+#include "project/output_name.h"
+#include "project/safe_file.h"
 #include "report/format.h"
 #include "report/guarded_math.h"
 #include "report/text.h"
@@ -64,7 +67,7 @@ void DrawingOutput::fail(const std::string& message) {
 }
 
 void DrawingOutput::checkStreams() {
-  const bool bad = (out_ && !*out_) || (block_file_ && !*block_file_) || (scratch_file_ && !*scratch_file_);
+  const bool bad = (out_ && !*out_) || (block_file_ && !*block_file_) || (scratch_ && !*scratch_);
   if (bad && !io_failed_) {
     io_failed_ = true;
     fail(kIoError);
@@ -98,15 +101,17 @@ void DrawingOutput::closeFiles() {
   iges_.reset();
   listing_.reset();
   out_ = nullptr;
-  if (file_) {
-    file_->close();
-    file_.reset();
+  file_.reset();
+  scratch_.reset();
+}
+
+void DrawingOutput::writeFile() {
+  if (!file_ || c_.cancelled || io_failed_) return;
+  if (const int err = replace_file(file_name_, file_->view()); err != 0) {
+    fail(not_written_text(file_name_, err));
+    return;
   }
-  if (scratch_file_) {
-    scratch_file_.reset();
-    std::error_code ec;
-    fs::remove(scratch_path_, ec);
-  }
+  written_ = true;
 }
 
 bool DrawingOutput::choosePlotLine() {
@@ -131,7 +136,7 @@ bool DrawingOutput::choosePlotLine() {
   std::string answer = leftPart(*typed, static_cast<int>(kMaxPassedCommandLine));
   const std::string t = trimBlanks(answer);
   if (t.empty() || t.front() == '0') {
-    auto built = promptCommandLine(c_.ui, c_.format, line, c_.cad.temp_folder);
+    auto built = promptCommandLine(c_.ui, c_.format, line, plotFolder());
     if (!built) return false;
     answer = *built;
   }
@@ -145,7 +150,7 @@ bool DrawingOutput::chooseFile(int code) {
   fs::path project(project_file);
   std::string name;
   if (batch) {
-    name = project.replace_extension(ext).string();
+    name = output_file_name(project_file, ext);
   } else {
     const std::string filter = "*." + ext + "|*." + ext + "|*.*|*.*";
     auto answer = c_.ui.save_file(upper(ext), c_.cad.cad_folder, project.stem().string(), filter);
@@ -160,6 +165,7 @@ bool DrawingOutput::chooseFile(int code) {
 void DrawingOutput::OpenOutput(int code) {
   closeFiles();
   code_ = 0;
+  written_ = false;
   dx_ = dy_ = 0;
   if (code == kOutAsk) {
     auto pick = c_.ui.choose("CAD-Code",
@@ -182,31 +188,15 @@ void DrawingOutput::OpenOutput(int code) {
     return;
   }
   if (code == kOutPlot) {
-    file_name_ = withSeparator(c_.cad.temp_folder) + "zeichnr.dxf";
+    file_name_ = withSeparator(plotFolder()) + "zeichnr.dxf";
     c_.surface.view().showStatus(file_name_ + " wird geplottet..");
   } else if (!chooseFile(code)) {
     c_.cancelled = true;
     return;
   }
-  file_ = std::make_unique<std::ofstream>(file_name_, std::ios::binary | std::ios::trunc);
-  if (!*file_) {
-    file_.reset();
-    fail("Datei " + file_name_ + " kann nicht angelegt werden");
-    return;
-  }
-  std::iostream* scratch = nullptr;
-  if (code == kOutIges) {
-    scratch_path_ = withSeparator(c_.cad.temp_folder) + "KORVIGES.$$$";
-    scratch_file_ = std::make_unique<std::fstream>(scratch_path_, std::ios::binary | std::ios::in | std::ios::out |
-                                                                      std::ios::trunc);
-    if (!*scratch_file_) {
-      closeFiles();
-      fail("Invalid temp directory");
-      return;
-    }
-    scratch = scratch_file_.get();
-  }
-  begin(code, file_.get(), scratch);
+  file_ = std::make_unique<std::ostringstream>();
+  if (code == kOutIges) scratch_ = std::make_unique<std::stringstream>();
+  begin(code, file_.get(), scratch_.get());
 }
 
 void DrawingOutput::OpenOutputOn(int code, std::ostream& out, const std::string& file_name, std::iostream* scratch) {
@@ -248,6 +238,7 @@ void DrawingOutput::begin(int code, std::ostream* out, std::iostream* scratch) {
 void DrawingOutput::CloseOutput() {
   const int code = code_;
   if (code == 0) return;
+  written_ = false;
   switch (code) {
     case kOutDxf:
     case kOutPlot:
@@ -264,17 +255,18 @@ void DrawingOutput::CloseOutput() {
       c_.surface.view().repaint();
       c_.surface.SetOldCursor();
       std::error_code ec;
-      for (const auto& entry : fs::directory_iterator(c_.cad.temp_folder, ec)) {
-        const std::string n = entry.path().filename().string();
-        if (n.size() > 4 && n.front() == '$' && n.ends_with(".dx$")) fs::remove(entry.path(), ec);
+      for (fs::directory_iterator it(c_.cad.temp_folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string n = it->path().filename().string();
+        std::error_code removed;
+        if (n.size() > 4 && n.front() == '$' && n.ends_with(".dx$")) fs::remove(it->path(), removed);
       }
       break;
     }
     default:
       break;
   }
-  if (file_) file_->flush();
   checkStreams();
+  writeFile();
   closeFiles();
   code_ = 0;
   if (code == kOutPlot && !c_.cancelled && !plot_line_.empty()) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,8 @@ class DrawingOutput {
 
   int outputCode() const { return code_; }
   const std::string& outputFile() const { return file_name_; }
+  // Whether the last CloseOutput put a whole file in place under outputFile().
+  bool fileWritten() const { return written_; }
 
   void SetOrigin(Real dx, Real dy) {
     dx_ = dx;
@@ -109,6 +112,7 @@ class DrawingOutput {
   };
 
   bool idle() const { return code_ == 0 || c_.cancelled; }
+  const std::string& plotFolder() const { return c_.cad.plot_folder.empty() ? c_.cad.temp_folder : c_.cad.plot_folder; }
   bool dxfLike() const { return code_ == kOutDxf || code_ == kOutPlot; }
   bool toBlockFile() const { return code_ == kOutScreen && block_dxf_ != nullptr; }
   void reset();
@@ -119,6 +123,7 @@ class DrawingOutput {
   void fail(const std::string& message);
   void checkStreams();
   void closeFiles();
+  void writeFile();
   void drawFrame();
 
   // One element to the writer of the output (the DXF writer of an open screen block included), or
@@ -142,9 +147,11 @@ class DrawingOutput {
   CadContext c_;
   int code_ = 0;
   std::string file_name_;
-  std::unique_ptr<std::ofstream> file_;
-  std::unique_ptr<std::fstream> scratch_file_;
-  std::string scratch_path_;
+  // A file output is gathered in memory and replaces an older file of its name only when it is
+  // complete; the IGES parameter records wait in memory until they are appended.
+  std::unique_ptr<std::ostringstream> file_;
+  std::unique_ptr<std::stringstream> scratch_;
+  bool written_ = false;
   std::ostream* out_ = nullptr;
   std::unique_ptr<DxfWriter> dxf_;
   std::unique_ptr<IgesWriter> iges_;

@@ -28,6 +28,8 @@ inline constexpr std::string_view kDepthNotBelowShaft = "Fatal  : d - t1/2 <= 0 
 inline constexpr std::string_view kPressureEqZero = "Fatal  : Fl\x84" "chenpressung peq = 0 !";
 inline constexpr std::string_view kPressureMaxZero = "Fatal  : Fl\x84" "chenpressung pmax = 0 !";
 inline constexpr std::string_view kNotRepresentable = "Fatal  : ung\x81ltiger Zahlenwert !";
+// The key table could not be read: a rating without its key row must never reach an output.
+inline constexpr std::string_view kKeyTableUnreadable = "Fatal  : din6888.dbf nicht lesbar !";
 inline constexpr std::string_view kOutsideRange = "Warnung: D au\xE1" "erhalb DIN !";
 }  // namespace rating_text
 

@@ -1,5 +1,6 @@
 #include "calc/table_object.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -40,16 +41,17 @@ bool readable(const std::string& path) {
   return fs::is_regular_file(path, ec) && ::access(path.c_str(), R_OK) == 0;
 }
 
-// The folder takes a file: create "TEST.$$$", write one line, remove it again.
+// The folder takes a file: create "TEST.$$$", write one line, remove it again. A name that is
+// already there (a planted link included) is neither followed nor removed: the test fails.
 bool write_test(const std::string& folder) {
-  const std::string test = join(folder, "TEST.$$$");
-  std::ofstream out(test, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out << "DBF Write Check\r\n";
-  out.close();
-  const bool ok = !out.fail();
-  std::remove(test.c_str());
-  return ok;
+  const std::string test = join(folder.empty() ? "." : folder, "TEST.$$$");
+  const int fd = ::open(test.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  static constexpr char kLine[] = "DBF Write Check\r\n";
+  const bool ok = ::write(fd, kLine, sizeof kLine - 1) == static_cast<ssize_t>(sizeof kLine - 1);
+  const bool closed = ::close(fd) == 0;
+  ::unlink(test.c_str());
+  return ok && closed;
 }
 
 bool read_only_file(const std::string& path) {
@@ -121,30 +123,57 @@ bool TableObject::open_table(CalcContext& ctx, std::string_view name) {
   }
   if (ctx.rec.cancelled) return false;
 
-  const std::string folder = fs::path(path).parent_path().string();
-  // A read-only folder or file is served from a copy in the temporary folder; so is a file whose
-  // name does not end in ".dbf", which the dBase library would not open under its own name.
-  const bool copy = !write_test(folder) || read_only_file(path) || !has_dbf_extension(path);
+  // Tables are read where they are: nothing is copied or written to choose a row or to rate. Only a
+  // file whose name does not end in ".dbf", which the dBase library would not open under its own
+  // name, is read from a copy in the temporary folder.
   std::string use = path;
-  if (copy) {
-    std::string base(base_name(path));
-    if (!has_dbf_extension(base)) base = fs::path(base).stem().string() + ".dbf";
-    use = join(temp_folder_, base);
-    std::error_code ec;
-    fs::copy_file(path, use, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::permissions(use, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
-    if (ec) return fail(ctx, table_not_found_text(use));
-  }
-
+  const bool copy = !has_dbf_extension(path);
+  if (copy && !copy_to_temp(ctx, path, use)) return false;
   std::string problem;
   bool unreadable = false;
-  if (!table_.open(use, true, problem, unreadable))
+  if (!table_.open(use, false, problem, unreadable))
     return fail(ctx, table_open_problem_text(path, problem, unreadable));
+  source_ = path;
   file_name_ = use;
   on_copy_ = copy;
   current_ = record_count() > 0 ? 1 : 0;
   found_ = false;
   return true;
+}
+
+bool TableObject::copy_to_temp(CalcContext& ctx, const std::string& path, std::string& copy) {
+  std::string base(base_name(path));
+  if (!has_dbf_extension(base)) base = fs::path(base).stem().string() + ".dbf";
+  copy = join(temp_folder_, base);
+  std::error_code ec;
+  fs::copy_file(path, copy, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+  if (ec) return fail(ctx, table_not_found_text(copy));
+  return true;
+}
+
+bool TableObject::make_editable(CalcContext& ctx) {
+  if (!is_open()) return false;
+  if (table_.writable()) return true;
+  std::string problem;
+  bool unreadable = false;
+  const auto opened = [&](const std::string& use, bool copy) {
+    file_name_ = use;
+    on_copy_ = copy;
+    refresh_order();  // the same records: the order and the current record stay
+    return true;
+  };
+  const std::string folder = fs::path(source_).parent_path().string();
+  if (!on_copy_ && write_test(folder) && !read_only_file(source_) && table_.open(source_, true, problem, unreadable) &&
+      table_.writable())
+    return opened(source_, false);
+  // A read-only folder or file is edited in a copy in the temporary folder.
+  std::string copy;
+  const bool copied = copy_to_temp(ctx, source_, copy);
+  if (copied && table_.open(copy, true, problem, unreadable) && table_.writable()) return opened(copy, true);
+  if (!table_.is_open()) close_table();
+  if (!copied) return false;  // reported
+  return fail(ctx, table_open_problem_text(copy, problem.empty() ? "nicht beschreibbar" : problem, unreadable));
 }
 
 void TableObject::close_table() {
@@ -285,7 +314,12 @@ void TableObject::browse(CalcContext& ctx, int mode) {
                         : title2_ + "  " + title1_ + "  (" + file_name_ + ")";
   request.help_number = ctx.help_number;
   request.working_on_copy = on_copy_;
-  if (request.mode == BrowseMode::Edit && on_copy_) ctx.ui.message(kCaptionInfo, kEditingCopyNotice);
+  if (request.mode == BrowseMode::Edit) {
+    if (!make_editable(ctx)) return;
+    request.caption = title2_ + "  " + title1_ + "  (" + file_name_ + ")";
+    request.working_on_copy = on_copy_;
+    if (on_copy_) ctx.ui.message(kCaptionInfo, kEditingCopyNotice);
+  }
   if (browser_->show(ctx, request) == BrowseResult::Ok) {
     ctx.rec.cancelled = false;
     outcome_ = {current_, true};
@@ -296,6 +330,7 @@ void TableObject::browse(CalcContext& ctx, int mode) {
 }
 
 bool TableObject::set_field_text(CalcContext& ctx, int i, std::string_view text) {
+  if (!make_editable(ctx)) return false;
   std::string problem;
   if (!table_.write(current_, i, text, problem)) return fail(ctx, problem);
   // An edit in the browser is in the file at once, not only when the table is closed.
@@ -305,12 +340,14 @@ bool TableObject::set_field_text(CalcContext& ctx, int i, std::string_view text)
 }
 
 bool TableObject::set_deleted(CalcContext& ctx, int record, bool deleted) {
+  if (!make_editable(ctx)) return false;
   if (!table_.set_deleted(record, deleted)) return fail(ctx, "Satz " + std::to_string(record) + " nicht markierbar");
   table_.flush();
   return true;
 }
 
 bool TableObject::append_record(CalcContext& ctx) {
+  if (!make_editable(ctx)) return false;
   const int n = table_.append_blank();
   if (n == 0) return fail(ctx, "Satz kann nicht an " + file_name_ + " angef\x81gt werden");
   current_ = n;
@@ -323,6 +360,7 @@ bool TableObject::append_values(CalcContext& ctx, const std::vector<std::string>
   std::string stored;
   std::string problem;
   if (values.size() > fields().size()) return fail(ctx, "Mehr Werte als Felder in " + file_name_);
+  if (!make_editable(ctx)) return false;
   for (std::size_t f = 0; f < values.size(); ++f)
     if (!fit_value(fields()[f], values[f], stored, problem)) return fail(ctx, problem);
   const int n = table_.append_blank();
@@ -336,6 +374,7 @@ bool TableObject::append_values(CalcContext& ctx, const std::vector<std::string>
 }
 
 bool TableObject::pack(CalcContext& ctx) {
+  if (!make_editable(ctx)) return false;
   std::string problem;
   const bool ok = table_.pack(problem);
   if (!table_.is_open()) {

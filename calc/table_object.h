@@ -58,9 +58,12 @@ class TableObject {
   const std::string& second_title() const { return title2_; }
 
   // Opens a table by name in the table folder (".dbf" added when the name has no extension)
-  // or by a path containing "/". Reports failures in an error box and sets `cancelled`;
-  // does nothing when `cancelled` is already set. Returns whether the table is open.
+  // or by a path containing "/", for reading. Reports failures in an error box and sets
+  // `cancelled`; does nothing when `cancelled` is already set. Returns whether the table is open.
   bool open_table(CalcContext& ctx, std::string_view name);
+  // Makes the open table writable for editing (the editing browser and every edit below call it):
+  // in place when its folder and file take writes, else in a copy in the temporary folder.
+  bool make_editable(CalcContext& ctx);
   void close_table();
   bool is_open() const { return table_.is_open(); }
   // The file in use: the table itself or its copy in the temporary folder.
@@ -124,6 +127,7 @@ class TableObject {
 
  private:
   bool fail(CalcContext& ctx, const std::string& text);
+  bool copy_to_temp(CalcContext& ctx, const std::string& path, std::string& copy);
   std::string resolve(std::string_view name) const;
 
   TableBrowser* browser_;
@@ -133,7 +137,8 @@ class TableObject {
   std::string title2_;
 
   DbfTable table_;
-  std::string file_name_;
+  std::string source_;     // the table as named
+  std::string file_name_;  // what is open: the table or its copy
   bool on_copy_ = false;
   int current_ = 0;
   std::optional<TableOrder> order_;

@@ -10,6 +10,11 @@ std::string create_error_text(int error_number) {
   return "I/O-Error " + std::to_string(error_number);
 }
 
+std::string not_written_text(const std::string& path, int error_number) {
+  return "Datei " + path + " nicht geschrieben, eine vorhandene Datei bleibt unver\x84ndert: " +
+         create_error_text(error_number);
+}
+
 bool create_file(std::ofstream& out, const std::string& path, Interaction& ui, int attempts) {
   for (int i = 0; i < attempts; ++i) {
     errno = 0;

@@ -160,6 +160,7 @@ class Reader {
   Real real() { return r_.real(); }
   bool ended() const { return r_.at_end(); }
   int lines() const { return r_.line_number(); }
+  bool overlong() const { return r_.overlong_line(); }
 
   // The first line tells the line ends of the file: CR LF as written, or LF alone after an
   // editor converted it.
@@ -342,7 +343,7 @@ InputReadResult read_input_data(std::istream& in, ConnectionRecord& rec, Documen
   rec.material[kKey].table_int_7 = r.int32();
   r.skip();  // the key's material row number a second time
   for (int i : {kShaft, kHub, kKey}) rec.material[i].number = r.text(limits::kMaterialNumber);
-  return {!r.ended(), r.lines()};
+  return {!r.ended(), r.lines(), r.overlong()};
 }
 
 }  // namespace vx11

@@ -22,6 +22,7 @@ void write_input_data(std::ostream& out, const ConnectionRecord& rec, const Docu
 struct InputReadResult {
   bool complete = false;  // every line up to the last one was there
   int lines = 0;          // lines read
+  bool overlong_line = false;  // reading stopped at a line too long for a value line: damaged
 };
 
 // Reads a file written by write_input_data into the record and the documentation. Any input gives

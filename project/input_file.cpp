@@ -10,6 +10,7 @@
 
 #include "project/file_create.h"
 #include "project/input_data.h"
+#include "project/regular_file.h"
 #include "project/safe_file.h"
 #include "report/format.h"
 #include "report/text.h"
@@ -47,16 +48,13 @@ void refuse(InputFileContext& ctx, const std::string& text) {
   ctx.rec.cancelled = true;
 }
 
-// Opens the input file for reading; false when it cannot be read (errno tells why).
-bool open_for_reading(const std::string& path, std::ifstream& in) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return false;
-  if (S_ISDIR(st.st_mode)) {
-    errno = EISDIR;
-    return false;
-  }
-  in.open(path, std::ios::binary);
-  return in.is_open();
+// What kind of thing a name stands for when it is not a regular file.
+const char* not_a_file_kind(mode_t mode) {
+  if (S_ISDIR(mode)) return "Ordner";
+  if (S_ISFIFO(mode)) return "FIFO";
+  if (S_ISSOCK(mode)) return "Socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Ger\x84t";
+  return nullptr;
 }
 
 }  // namespace
@@ -147,20 +145,29 @@ void read_input_file(InputFileContext& ctx, const std::string& name) {
     path = resolve_input_path(session, name);
   }
 
-  std::ifstream in;
-  if (!open_for_reading(path, in)) {
-    if (errno == ENOENT || errno == ENOTDIR)
+  RegularFileIn file(path);
+  if (!file.is_open()) {
+    const int err = file.error();
+    if (err == ENOENT || err == ENOTDIR)
       refuse(ctx, "File " + toCodePage850(path) + " not found !");
+    else if (const char* kind = file.not_regular() ? not_a_file_kind(file.mode()) : nullptr)
+      refuse(ctx, "Datei " + quoted(path) + " ist keine Datei (" + kind + ") !");
     else
-      refuse(ctx, "Datei " + quoted(path) + " nicht lesbar: I/O-Error " + fmtInt(errno));
+      refuse(ctx, "Datei " + quoted(path) + " nicht lesbar: I/O-Error " + fmtInt(err));
     return;
   }
+  std::istream& in = file.stream();
   // Read into copies: a file that cannot be used leaves the current inputs as they are.
   ConnectionRecord rec = ctx.rec;
   Documentation doc = ctx.doc;
   const InputReadResult result = read_input_data(in, rec, doc);
   if (in.bad()) {
     refuse(ctx, "Datei " + quoted(path) + " nicht lesbar: I/O-Error " + fmtInt(EIO));
+    return;
+  }
+  if (result.overlong_line) {
+    refuse(ctx, "Datei " + quoted(path) + " ist besch\x84" "digt (Zeile " + fmtInt(result.lines + 1) +
+                    " l\x84nger als 64 KiB) !");
     return;
   }
   if (result.lines < kLastInputLine) {

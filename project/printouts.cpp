@@ -1,5 +1,6 @@
 #include "project/printouts.h"
 
+#include "project/report_source.h"
 #include "report/message_section.h"
 #include "report/result_report.h"
 
@@ -7,8 +8,10 @@ namespace vx11 {
 
 namespace {
 
+// Every printout's headers show the current file and its information lines.
 template <typename Write>
 void withPrintout(ProgramState& s, DescriptionDialog& dialog, Write write) {
+  update_report_source(s);
   MessageBrowsing browsing = messageBrowsing(s, dialog);
   PrintoutContext p{s.report, s.rec, s.messages, s.format, s.identity, s.rec.cancelled, browsing};
   write(p);
@@ -23,7 +26,7 @@ MessageBrowsing messageBrowsing(ProgramState& s, DescriptionDialog& dialog, bool
           s.config.help_level,
           no_prompts || s.no_gui,
           s.identity.title,
-          descriptionFiles(s.config, s.identity),
+          descriptionFiles(s.config.plt_folder, s.temp_folder(), s.identity),
           s.ui,
           dialog};
 }

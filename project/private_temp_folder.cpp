@@ -1,6 +1,7 @@
 #include "project/private_temp_folder.h"
 
-#include <cstdlib>
+#include <stdlib.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -9,18 +10,21 @@
 
 namespace vx11 {
 
-PrivateTempFolder::PrivateTempFolder(std::string& temp_folder) : temp_folder_(temp_folder), saved_(temp_folder) {
-  std::string pattern = with_slash(trimBlanks(temp_folder).empty() ? temporary_folder() : temp_folder) + "vx11_XXXXXX";
-  if (::mkdtemp(pattern.data()) == nullptr) return;
-  made_ = pattern;
-  temp_folder_ = with_slash(made_);
+void PrivateTempFolder::make_in(const std::string& base) {
+  const std::string folder = with_slash(trimBlanks(base).empty() ? temporary_folder() : base);
+  if (made() && folder == base_) return;
+  remove();
+  base_ = folder;
+  // mkdtemp makes the folder with mode 0700 under a name nobody could have planted before.
+  std::string pattern = folder + "vx11-XXXXXX";
+  if (::mkdtemp(pattern.data()) != nullptr) path_ = with_slash(pattern);
 }
 
-PrivateTempFolder::~PrivateTempFolder() {
-  if (made_.empty()) return;
+void PrivateTempFolder::remove() {
+  if (path_.empty()) return;
   std::error_code ec;
-  std::filesystem::remove_all(made_, ec);
-  temp_folder_ = saved_;
+  std::filesystem::remove_all(path_, ec);
+  path_.clear();
 }
 
 }  // namespace vx11

@@ -12,6 +12,7 @@
 #include "project/configuration.h"
 #include "project/identity.h"
 #include "project/input_file.h"
+#include "project/private_temp_folder.h"
 #include "project/session.h"
 #include "report/format_settings.h"
 #include "report/interaction.h"
@@ -57,13 +58,22 @@ class ProgramState {
   TableObject tables;
   ReportStream report;
 
+  // The run's private folder for temporary files inside the configured "Temporärer Ordner", with a
+  // trailing "/"; the configured folder itself only when no private folder could be made there.
+  const std::string& temp_folder() const { return temp_path_; }
+
   // The references calculation-core operations share.
   CalcContext calc() { return CalcContext{rec, messages, format, tables, ui, help_number}; }
   // The references opening and saving input data files share.
   InputFileContext input_file() { return InputFileContext{rec, doc, format, ui, help_number, session, identity}; }
   InputFileOptions input_file_options() const { return InputFileOptions{config.archive_flag, ""}; }
-  // Applies the configuration to the formatting settings and the table folders.
+  // Applies the configuration to the formatting settings, the run's temporary folder and the
+  // table folders.
   void apply_configuration();
+
+ private:
+  PrivateTempFolder private_temp_;
+  std::string temp_path_;
 };
 
 }  // namespace vx11

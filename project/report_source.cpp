@@ -18,7 +18,9 @@ void update_report_source(ProgramState& st) {
   source.file_name = path.empty() ? std::string() : base_name(path);
   source.data_directory = folder;
   source.output_folder = folder;
-  source.data_extension = s.data_extension;
+  // The header names the file as it is, also one whose extension is not the data extension.
+  const std::string extension = std::filesystem::path(path).extension().string();
+  source.data_extension = extension.size() > 1 ? extension.substr(1) : s.data_extension;
   source.info_text = st.doc.info_text;
   st.report.set_source(source);
 }

@@ -1,5 +1,5 @@
-// The page headers' view of the open input: file, folder and information lines, set before a
-// printout of the window.
+// The page headers' view of the open input: file, folder and information lines, set from the
+// program state before every printout.
 #pragma once
 
 #include "project/program_state.h"

@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "calc/rating.h"
+#include "project/batch_run.h"
 #include "project/input_file.h"
 #include "project/paths.h"
-#include "project/printouts.h"
 #include "report/text.h"
 
 namespace vx11 {
@@ -24,33 +24,6 @@ bool is_help_request(const std::vector<std::string>& args) {
 }
 
 InputFileContext file_context(ProgramState& st) { return st.input_file(); }
-
-// The report of the inputs just read goes to channel 9: a text file named after the input, beside it.
-int write_batch_report(ProgramState& st, const std::string& name) {
-  const fs::path path(name);
-  st.session.current_file = base_name(name);
-  st.config.text_device_window = false;
-  ReportSource source = st.report.source();
-  source.file_name = st.session.current_file;
-  source.data_directory = path.parent_path().string();
-  source.output_folder = path.parent_path().string();
-  source.data_extension = st.session.data_extension;
-  st.report.set_source(source);
-  PassiveDescriptionDialog dialog;
-  writeResultReport(st, dialog, PrintTarget{kChannelBatchTabFile, nullptr});
-  return st.rec.cancelled ? 1 : 0;
-}
-
-// Reads the file named on the command line and rates it; false when it could not be read.
-bool read_and_rate(ProgramState& st, const std::string& name) {
-  auto ctx = file_context(st);
-  read_input_file(ctx, name);
-  if (st.rec.cancelled) return false;
-  auto calc = st.calc();
-  run_rating(calc);
-  st.rec.cancelled = false;
-  return true;
-}
 
 // The user-folder question of the password mode; false ends the program.
 bool ask_user_folder(ProgramState& st, std::string& folder) {
@@ -135,21 +108,18 @@ std::optional<int> start_program(ProgramState& st, const std::vector<std::string
   st.session.current_file = name;
   st.session.data_directory.clear();
   const std::string second = args.size() > 1 ? args[1] : "";
-  if (equals_ignoring_case(second, "/I")) {
-    if (!read_and_rate(st, name)) return 1;
-    return write_batch_report(st, name);
-  }
+  if (equals_ignoring_case(second, "/I")) return run_report_command(st, name);
   if (is_cad_switch(second)) {
     if (!st.cad_command) {
       st.ui.message(kCaptionError, "CAD-Ausgabe nicht verf\x81gbar");
-      return 1;
+      return kExitFailed;
     }
     return st.cad_command(st, name, second);
   }
   if (!equals_ignoring_case(second, "/E") && second != "/G") {
     if (name.find('.') == std::string::npos) {
       st.ui.message(kCaptionInfo, "Erweiterung ." + st.session.data_extension + " mu\xE1 mit angegeben werden");
-      return 0;
+      return kExitFailed;
     }
     st.session.error_display = false;
     auto ctx = file_context(st);
@@ -159,7 +129,7 @@ std::optional<int> start_program(ProgramState& st, const std::vector<std::string
     st.session.error_display = true;
     if (failed) {
       st.rec.cancelled = false;
-      if (!check_overwrite(ctx, name, true)) return 0;
+      if (!check_overwrite(ctx, name, true)) return kExitFailed;
     }
   }
 
@@ -219,12 +189,11 @@ void ask_save_changes(ProgramState& st) {
 
 void delete_temporary_block_files(const ProgramState& st) {
   std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(with_slash(st.config.temp_folder).empty()
-                                                      ? fs::path(".")
-                                                      : fs::path(st.config.temp_folder),
-                                                  ec)) {
-    const std::string n = entry.path().filename().string();
-    if (n.size() >= 5 && n.front() == '$' && n.ends_with(".dx$")) fs::remove(entry.path(), ec);
+  const fs::path folder = st.temp_folder().empty() ? fs::path(".") : fs::path(st.temp_folder());
+  for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string n = it->path().filename().string();
+    std::error_code removed;
+    if (n.size() >= 5 && n.front() == '$' && n.ends_with(".dx$")) fs::remove(it->path(), removed);
   }
 }
 

@@ -230,7 +230,9 @@ Real parseReal(std::string_view text) {
   std::string t(text);
   if (const auto comma = t.find(','); comma != std::string::npos) t[comma] = '.';
   Real value = 0;
-  if (!parse_whole(t, value) || !std::isfinite(value)) return 0;
+  // "nan", "inf" and numbers beyond any dimension, torque or factor of a connection ("1e4000")
+  // count as texts that do not convert: their reports would print thousands of digits.
+  if (!parse_whole(t, value) || !std::isfinite(value) || std::fabs(value) > kMaxParsedMagnitude) return 0;
   return value;
 }
 

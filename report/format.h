@@ -46,7 +46,11 @@ std::string unitDegree(const FormatSettings& s);
 // The decimal separator of tab-separated files applied to a number text.
 std::string toFileDecimal(const FormatSettings& s, std::string_view number);
 
-// The first "," counts as a decimal point; text that does not convert gives 0.
+// The largest magnitude the number parser takes.
+inline constexpr Real kMaxParsedMagnitude = 1e12L;
+
+// The first "," counts as a decimal point; text that does not convert gives 0, and so does a
+// non-finite value or one of magnitude above kMaxParsedMagnitude.
 Real parseReal(std::string_view text);
 long long parseInt(std::string_view text);
 

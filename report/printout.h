@@ -3,6 +3,8 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/connection_record.h"
@@ -27,9 +29,13 @@ struct PrintoutContext {
 };
 
 // Where a printout goes: channel 0 is the configured one; with `into` the lines go to that stream.
+// `name` is the output file's name; empty: named after the input.
 struct PrintTarget {
-  int channel = 0;
-  std::ostream* into = nullptr;
+  PrintTarget(int channel_ = 0, std::ostream* into_ = nullptr, std::string name_ = {})
+      : channel(channel_), into(into_), name(std::move(name_)) {}
+  int channel;
+  std::ostream* into;
+  std::string name;
 };
 
 // Stores the header texts and the report's column heads in the stream.

@@ -1,9 +1,14 @@
 #include "report/report_stream.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
+#include "project/file_create.h"
 #include "project/paths.h"
+#include "project/safe_file.h"
 #include "report/format.h"
 #include "report/text.h"
 #include "report/window_copy.h"
@@ -30,6 +35,15 @@ void remove_file(const std::string& path) {
   std::filesystem::remove(path, ec);
 }
 
+// A file can be made under the name: its folder takes files and the name is not a folder.
+bool can_create(const std::string& path) {
+  const std::filesystem::path p(path);
+  const std::string folder = p.has_parent_path() ? p.parent_path().string() : std::string(".");
+  std::error_code ec;
+  return !std::filesystem::is_directory(p, ec) && std::filesystem::is_directory(folder, ec) &&
+         ::access(folder.c_str(), W_OK) == 0;
+}
+
 }  // namespace
 
 std::string printer_port_device(int port) { return "/dev/lp" + std::to_string(port - 1); }
@@ -48,6 +62,11 @@ bool ReportStream::plain() const {
 }
 
 std::string ReportStream::temp_folder() const {
+  if (context_.private_folder && !context_.private_folder->empty()) return with_slash(*context_.private_folder);
+  return configured_temp_folder();
+}
+
+std::string ReportStream::configured_temp_folder() const {
   const std::string& t = context_.config.temp_folder;
   return trimBlanks(t).empty() ? temporary_folder() : with_slash(t);
 }
@@ -75,10 +94,16 @@ bool ReportStream::open(int channel, std::string_view name, std::ostream* into) 
   heads_mode_ = 0;
   line_count_ = 0;
   page_count_ = 0;
+  kept_ = false;
   converted_path_.clear();
 
-  output_name_ = name.empty() ? with_slash(source_.output_folder) + source_.file_name : std::string(name);
-  if (output_name_.find('.') == std::string::npos) output_name_ += ".txt";
+  // Named after the input: its name without extension (which may hold dots of its own) and ".txt".
+  if (name.empty()) {
+    output_name_ = with_slash(source_.output_folder) + source_.file_name + ".txt";
+  } else {
+    output_name_ = std::string(name);
+    if (std::filesystem::path(output_name_).filename().string().find('.') == std::string::npos) output_name_ += ".txt";
+  }
   if (channel == kChannelChoiceOnly) return false;
   if (!choose_channel(channel)) return false;
   if (into) out_ = into;
@@ -135,7 +160,9 @@ bool ReportStream::open_target() {
       return create_target(temp + "$$$" + std::to_string(txt_counter_ + 1) + ".txt");
     case kChannelBatchTabFile:
       context_.help_number = kHelpOutputFile;
-      stream_path_ = temp + "$$$" + std::to_string(txt_counter_ + 1) + ".txt";  // the name its header shows
+      // The name its header shows: the scratch name of the configured folder, the same in every
+      // run, although the text never goes there.
+      stream_path_ = configured_temp_folder() + "$$$" + std::to_string(txt_counter_ + 1) + ".txt";
       if (in_memory()) {
         memory_.str({});
         memory_.clear();
@@ -181,13 +208,21 @@ bool ReportStream::open_chosen_file(const char* extension, const std::string& ti
       return false;
     }
   }
-  return create_target(path);
+  return create_target(path, true);
 }
 
-// The one place a stream file is created.
-bool ReportStream::try_create(const std::string& path) {
+// The one place a stream file is created. A kept file is only checked here; close writes it.
+bool ReportStream::try_create(const std::string& path, bool kept) {
   stream_path_ = path;
   if (!to_file_) return true;
+  if (kept) {
+    if (!can_create(path)) return false;
+    memory_.str({});
+    memory_.clear();
+    kept_ = true;
+    out_ = &memory_;
+    return true;
+  }
   file_.open(path, std::ios::binary | std::ios::trunc);
   if (!file_.is_open()) {
     file_.clear();
@@ -197,8 +232,8 @@ bool ReportStream::try_create(const std::string& path) {
   return true;
 }
 
-bool ReportStream::create_target(const std::string& path) {
-  if (try_create(path)) return true;
+bool ReportStream::create_target(const std::string& path, bool kept) {
+  if (try_create(path, kept)) return true;
   context_.ui.message(kCaptionError, "Ung\x81" "ltiger Dateiname \"" + path + "\" !");
   abort();
   return false;
@@ -483,10 +518,18 @@ void ReportStream::close() {
     abort();
   }
   const bool hand = to_file_ && (file_.is_open() || in_memory());
-  if (file_.is_open()) file_.close();
-  if (hand && file_.fail() && !stopped_) {
-    context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
-    abort();
+  if (file_.is_open()) {
+    file_.close();
+    if (hand && file_.fail() && !stopped_) {
+      context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
+      abort();
+    }
+  }
+  if (hand && kept_ && !stopped_) {
+    if (const int err = replace_file(stream_path_, memory_.view()); err != 0) {
+      context_.ui.message(kCaptionError, not_written_text(stream_path_, err));
+      abort();
+    }
   }
   open_ = false;
   out_ = nullptr;
@@ -497,10 +540,10 @@ void ReportStream::hand_over() {
   const std::string temp = temp_folder();
   const auto convert = [&](const std::string& target) {
     converted_path_ = target;
-    const bool written = in_memory() ? write_window_copy_of_text(context_.format, memory_.view(), target)
-                                    : write_window_copy(context_.format, stream_path_, target);
-    if (written) return true;
-    context_.ui.message(kCaptionError, "Schreibfehler: " + target);
+    const int err = in_memory() ? replace_with_window_copy(context_.format, memory_.view(), target)
+                                : (write_window_copy(context_.format, stream_path_, target) ? 0 : EIO);
+    if (err == 0) return true;
+    context_.ui.message(kCaptionError, not_written_text(target, err));
     context_.cancelled = true;
     return false;
   };

@@ -65,6 +65,9 @@ struct ReportContext {
   ReportOutlets& outlets;
   int& help_number;
   bool& cancelled;  // the program's abort flag
+  // The run's private folder for the channels' temporary files; without one, the configured
+  // temporary folder.
+  const std::string* private_folder = nullptr;
 };
 
 // What the page headers show about the input; set before open.
@@ -140,8 +143,8 @@ class ReportStream {
   bool choose_channel(int channel);
   bool open_target();
   bool open_chosen_file(const char* extension, const std::string& title);
-  bool try_create(const std::string& path);
-  bool create_target(const std::string& path);
+  bool try_create(const std::string& path, bool kept = false);
+  bool create_target(const std::string& path, bool kept = false);
   bool create_temporary_out();
   void abort();
   void hand_over();
@@ -156,6 +159,7 @@ class ReportStream {
   void html_page_header();
   void tab_page_header();
   std::string temp_folder() const;
+  std::string configured_temp_folder() const;
   std::tm now() const;
   int lines_per_page() const;
   int mode() const { return context_.config.text_print_mode; }
@@ -168,9 +172,11 @@ class ReportStream {
 
   std::ofstream file_;
   // The batch channel's text stays in memory: only its converted copy is a file, so runs side by
-  // side never share a scratch file.
+  // side never share a scratch file. A file the person keeps (a chosen file) is gathered in memory
+  // too and replaces an older file of its name only once it is complete.
   std::ostringstream memory_;
-  bool in_memory() const { return to_file_ && channel_ == kChannelBatchTabFile; }
+  bool kept_ = false;
+  bool in_memory() const { return to_file_ && (channel_ == kChannelBatchTabFile || kept_); }
   std::ostream* out_ = nullptr;
   bool to_file_ = false;
   bool open_ = false;

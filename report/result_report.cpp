@@ -9,7 +9,7 @@ namespace {
 // Sets the header, opens the stream and writes the first page header; false when cancelled.
 bool begin(PrintoutContext& p, const PageHeaderTexts& header, PrintTarget target) {
   setPageHeader(p.stream, header);
-  if (!p.stream.open(target.channel, "", target.into)) return false;
+  if (!p.stream.open(target.channel, target.name, target.into)) return false;
   p.stream.page_header(0, 0);
   return !p.cancelled;
 }

@@ -35,13 +35,36 @@ void writeRealLine(std::ostream& out, const FormatSettings& s, Real value) {
 bool ValueLineReader::next(std::string& line) {
   line.clear();
   bare_lf_ = false;
-  if (ended_ || !std::getline(in_, line)) {
+  if (ended_) return false;
+  // Character by character, so a line without end never fills the memory.
+  std::streambuf* buffer = in_.rdbuf();
+  bool any = false;
+  bool line_feed = false;
+  for (;;) {
+    const int c = buffer ? buffer->sbumpc() : std::char_traits<char>::eof();
+    if (c == std::char_traits<char>::eof()) {
+      in_.setstate(std::ios::eofbit);
+      break;
+    }
+    any = true;
+    if (c == '\n') {
+      line_feed = true;
+      break;
+    }
+    if (line.size() >= kMaxValueLine) {
+      overlong_ = true;
+      ended_ = true;
+      line.clear();
+      return false;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+  if (!any) {
     ended_ = true;
-    line.clear();
     return false;
   }
   ++line_;
-  bare_lf_ = !in_.eof() && (line.empty() || line.back() != '\r');
+  bare_lf_ = line_feed && (line.empty() || line.back() != '\r');
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }

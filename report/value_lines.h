@@ -26,7 +26,11 @@ std::string realValueText(const FormatSettings& s, Real value);
 // The real-value rule backwards: every comma counts as a point; text that does not convert gives 0.
 Real realLineValue(std::string_view text);
 
-// Reads value lines one at a time; past the end every read gives the empty text (numbers 0).
+// The longest line a value-line file may hold; a longer one marks the file as damaged.
+inline constexpr std::size_t kMaxValueLine = 64 * 1024;
+
+// Reads value lines one at a time; past the end every read gives the empty text (numbers 0). A line
+// longer than kMaxValueLine is not kept: the reader stops there as at the end and says so.
 class ValueLineReader {
  public:
   explicit ValueLineReader(std::istream& in) : in_(in) {}
@@ -40,6 +44,8 @@ class ValueLineReader {
   char character();
   std::array<std::string, 4> fields();
   bool at_end() const { return ended_; }
+  // Whether reading stopped at a line longer than kMaxValueLine.
+  bool overlong_line() const { return overlong_; }
   // Whether the last line read ended with a line feed that has no CR before it.
   bool bare_line_feed() const { return bare_lf_; }
   int line_number() const { return line_; }
@@ -47,6 +53,7 @@ class ValueLineReader {
  private:
   std::istream& in_;
   bool ended_ = false;
+  bool overlong_ = false;
   bool bare_lf_ = false;
   int line_ = 0;
 };

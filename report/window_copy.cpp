@@ -3,11 +3,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "project/safe_file.h"
 #include "report/text.h"
 
 namespace vx11 {
 
-bool write_window_copy_of_text(const FormatSettings& format, std::string_view text, const std::string& target) {
+int replace_with_window_copy(const FormatSettings& format, std::string_view text, const std::string& target) {
   std::string copy;
   copy.reserve(text.size() + text.size() / 8);
   for (std::size_t at = 0; at < text.size();) {
@@ -20,11 +21,11 @@ bool write_window_copy_of_text(const FormatSettings& format, std::string_view te
     copy += '\n';
     at = next;
   }
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
-  if (!out.is_open()) return false;
-  out.write(copy.data(), static_cast<std::streamsize>(copy.size()));
-  out.close();
-  return !out.fail();
+  return replace_file(target, copy);
+}
+
+bool write_window_copy_of_text(const FormatSettings& format, std::string_view text, const std::string& target) {
+  return replace_with_window_copy(format, text, target) == 0;
 }
 
 bool write_window_copy(const FormatSettings& format, const std::string& source, const std::string& target) {

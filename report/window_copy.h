@@ -15,4 +15,8 @@ bool write_window_copy(const FormatSettings& format, const std::string& source, 
 // The same for a code page 850 text held in memory.
 bool write_window_copy_of_text(const FormatSettings& format, std::string_view text, const std::string& target);
 
+// The same, replacing `target` only once the copy is complete: 0, or the system's error number (an
+// older file of that name is then unchanged).
+int replace_with_window_copy(const FormatSettings& format, std::string_view text, const std::string& target);
+
 }  // namespace vx11

@@ -177,7 +177,7 @@ PreviewServices preview_services(ProgramState& state) {
     // The grid's export creates a link of its own and leaves the program's abort flag alone.
     bool cancelled = false;
     SpreadsheetLink link;
-    SpreadsheetContext ctx{state.format, state.ui, state.outlets.starter, trimBlanks(state.config.temp_folder),
+    SpreadsheetContext ctx{state.format, state.ui, state.outlets.starter, state.temp_folder(),
                            cancelled};
     export_result_grid(ctx, link, table);
   };

@@ -13,7 +13,7 @@ namespace vx11 {
 
 void write_cad_drawing(ProgramState& state, const CadOutputPlace& place, int view, int output_code) {
   state.rec.cancelled = false;
-  CadSettings cad = cadSettingsFrom(state.config, state.identity);
+  CadSettings cad = cadSettingsFrom(state.config, state.identity, state.temp_folder());
   QtPlotDialog plot(state.format, state.config.temp_folder, state.ui, place.parent);
   DrawingOutput out(CadContext{cad, state.format, state.messages, state.ui, state.rec.cancelled, *place.surface,
                                *place.starter, &plot});

@@ -17,7 +17,7 @@ namespace vx11 {
 namespace {
 
 SpreadsheetContext context_of(ProgramState& state) {
-  return SpreadsheetContext{state.format, state.ui, state.outlets.starter, trimBlanks(state.config.temp_folder),
+  return SpreadsheetContext{state.format, state.ui, state.outlets.starter, state.temp_folder(),
                             state.rec.cancelled};
 }
 
@@ -32,11 +32,6 @@ class StateTabReport : public TabReportWriter {
  public:
   explicit StateTabReport(ProgramState& state) : state_(state) {}
   std::string write_tab_report() override {
-    ReportSource source = state_.report.source();
-    source.file_name = state_.session.current_file;
-    source.data_directory = state_.session.data_directory;
-    source.data_extension = state_.session.data_extension;
-    state_.report.set_source(source);
     PassiveDescriptionDialog dialog;  // a fatal run never gets here
     writeResultReport(state_, dialog, PrintTarget{kChannelTabFile, nullptr});
     return state_.rec.cancelled ? std::string() : state_.report.converted_path();

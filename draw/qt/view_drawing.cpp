@@ -17,7 +17,7 @@ void configure_graphics(const Configuration& config, GraphicsState& g) {
 }
 
 void draw_view(ProgramState& st, GraphicsSurface& surface, int view, const std::function<void()>& show_messages) {
-  CadSettings cad = cadSettingsFrom(st.config, st.identity);
+  CadSettings cad = cadSettingsFrom(st.config, st.identity, st.temp_folder());
   cad.print_frame = st.config.screendump_border;
   CommandLineStarter starter;  // the screen starts no plot program
   DrawingOutput out(CadContext{cad, st.format, st.messages, st.ui, st.rec.cancelled, surface, starter, nullptr});

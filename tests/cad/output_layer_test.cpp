@@ -114,14 +114,35 @@ TEST(DrawingOutput, BatchRunsTakeTheProjectNameAndCodeZeroAsks) {
   EXPECT_TRUE(w.cancelled);
 }
 
-TEST(DrawingOutput, IgesScratchFileLivesInTheTemporaryFolderOnly) {
+// A file that cannot be put in place is reported and counts as not written.
+TEST(DrawingOutput, FailedWriteIsReportedAndCountsAsNotWritten) {
+  const fs::path dir = scratchFolder("layer_failed");
+  for (int code : {kOutDxf, kOutListing, kOutIges}) {
+    CadWorld w(dir);
+    w.out.batch = true;
+    w.out.project_file = (dir / "fehlt" / "welle.vxk").string();  // no such folder
+    w.out.OpenOutput(code);
+    drawSample(w.out);
+    w.out.CloseOutput();
+    EXPECT_FALSE(w.out.fileWritten()) << code;
+    EXPECT_TRUE(w.cancelled) << code;
+    ASSERT_FALSE(w.ui.shown.empty()) << code;
+    EXPECT_NE(w.ui.shown.back().find(" nicht geschrieben, eine vorhandene Datei bleibt unver\x84ndert: "),
+              std::string::npos)
+        << w.ui.shown.back();
+  }
+}
+
+// The IGES parameter records wait in memory, and the file appears only when it is complete.
+TEST(DrawingOutput, IgesFileAppearsWholeAndNeedsNoScratchFile) {
   const fs::path dir = scratchFolder("layer_iges");
   CadWorld w(dir);
   w.out.project_file = (dir / "welle.vxk").string();
   w.out.OpenOutput(kOutIges);
-  EXPECT_TRUE(fs::exists(dir / "KORVIGES.$$$"));
   drawSample(w.out);
+  EXPECT_TRUE(fs::is_empty(dir)) << "nothing on disk before CloseOutput";
   w.out.CloseOutput();
+  EXPECT_TRUE(w.out.fileWritten());
   EXPECT_FALSE(fs::exists(dir / "KORVIGES.$$$"));
   const auto lines = linesOf(readFile(dir / "welle.igs"));
   ASSERT_FALSE(lines.empty());

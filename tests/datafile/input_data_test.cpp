@@ -394,16 +394,26 @@ TEST(InputDataFile, MoreEntriesThanTheTableHoldsAreReadAndDropped) {
 TEST(InputDataFile, HugeLinesAndBinaryBytesGiveCutTextsAndZeros) {
   const SampleInputs full = full_inputs();
   const std::string file = written(full);
-  const std::string mb(1 << 20, 'X');
+  const std::string long_line(60 * 1024, 'X');
   {
-    std::string f = with_line(file, 9, mb);      // inner_part_name
-    f = with_line(f, 24, mb);                    // the diameter
-    f = with_line(f, 55, mb);                    // a description: any length is kept
-    const SampleInputs back = read_back(f);
+    std::string f = with_line(file, 9, long_line);  // inner_part_name
+    f = with_line(f, 24, long_line);                // the diameter
+    f = with_line(f, 55, long_line);                // a description: kept up to the line limit
+    InputReadResult r;
+    const SampleInputs back = read_back(f, &r);
+    EXPECT_FALSE(r.overlong_line);
     EXPECT_EQ(back.rec.inner_part_name, std::string(25, 'X'));
     EXPECT_EQ(back.rec.shaft_diameter_d, 0);
-    EXPECT_EQ(back.doc.changes[0].description.size(), mb.size());
+    EXPECT_EQ(back.doc.changes[0].description.size(), long_line.size());
     EXPECT_EQ(back.rec.material[kKey].number, "1.0060");
+  }
+  {
+    // A line beyond 64 KiB marks the file as damaged; reading stops there.
+    InputReadResult r;
+    read_back(with_line(file, 9, std::string(1 << 20, 'X')), &r);
+    EXPECT_TRUE(r.overlong_line);
+    EXPECT_EQ(r.lines, 8);
+    EXPECT_FALSE(r.complete);
   }
   std::mt19937 random(6888);
   for (int run = 0; run < 200; ++run) {

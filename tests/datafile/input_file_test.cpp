@@ -295,7 +295,7 @@ TEST_F(InputFileTest, UnusableFilesLeaveTheInputsAsTheyAre) {
       {"missing", "fehlt", "Fehler : |File " + (dir / "fehlt.vxk").string() + " not found !"},
       {"too short", "kurz", "Fehler : |Unvollst\x84ndige Datei \"" + (dir / "kurz.vxk").string() + "\" !"},
       {"a folder", "ordner",
-       "Fehler : |Datei \"" + (dir / "ordner.vxk").string() + "\" nicht lesbar: I/O-Error " + std::to_string(EISDIR)},
+       "Fehler : |Datei \"" + (dir / "ordner.vxk").string() + "\" ist keine Datei (Ordner) !"},
   };
   for (const Case& c : cases) {
     ui.shown.clear();

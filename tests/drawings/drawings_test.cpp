@@ -256,13 +256,15 @@ TEST(CadCommand, WritesBesideTheInputAndEndsWithTheExitCode) {
   SpawnProcessStarter starter;
   const struct {
     const char* sw;
-    const char* written;  // nullptr: nothing
-  } cases[] = {{"/cad1:2", "beispiel.dxf"}, {"/CAD5:1", "beispiel.txt"}, {"/CAD2:4", "beispiel.igs"}, {"/CAD1:0", nullptr}};
+    const char* written;  // nullptr: nothing, and the switch is refused
+  } cases[] = {{"/cad1:2", "beispiel.dxf"}, {"/CAD5:1", "beispiel.txt"}, {"/CAD2:4", "beispiel.igs"}, {"/CAD1:0", nullptr},
+               {"/CAD4:1", nullptr}, {"/CAD1:5", nullptr}};
   for (const auto& c : cases) {
     for (const char* ext : {".dxf", ".txt", ".igs"}) fs::remove(fs::path(dir / "beispiel").replace_extension(ext));
     ProgramState st(Frontend{ui, browser, ReportOutlets{window, printer, starter}});
+    st.config.dbf_folder = VX11_DATA_DIR;
     st.apply_configuration();
-    EXPECT_EQ(run_cad_command(st, (dir / "beispiel.vxk").string(), c.sw), 0) << c.sw;
+    EXPECT_EQ(run_cad_command(st, (dir / "beispiel.vxk").string(), c.sw), c.written ? 0 : 1) << c.sw;
     if (c.written) {
       EXPECT_TRUE(fs::exists(dir / c.written)) << c.sw;
     } else {
@@ -272,6 +274,11 @@ TEST(CadCommand, WritesBesideTheInputAndEndsWithTheExitCode) {
   }
   ProgramState st(Frontend{ui, browser, ReportOutlets{window, printer, starter}});
   EXPECT_EQ(run_cad_command(st, (dir / "fehlt.vxk").string(), "/CAD1:1"), 1);
+  // Without its key table the rating stops: no drawing of a key row of zeros.
+  st.config.dbf_folder = dir.string();
+  st.apply_configuration();
+  EXPECT_EQ(run_cad_command(st, (dir / "beispiel.vxk").string(), "/CAD1:1"), 1);
+  EXPECT_FALSE(fs::exists(dir / "beispiel.dxf"));
 }
 
 }  // namespace

@@ -102,13 +102,15 @@ TEST_F(RunRating, CancelledRunEndsQuietly) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST_F(RunRating, MissingTableIsReportedByTheTableLayer) {
+// The table layer says why; the run stops as fatal, so no output shows a key row it could not read.
+TEST_F(RunRating, MissingTableStopsTheRunAsFatal) {
   use_worked_example(12);
   const auto before = rating_results(rec);
   run_rating(ctx);
   EXPECT_TRUE(rec.cancelled);
-  EXPECT_FALSE(rec.fatal_error);
-  EXPECT_EQ(messages.count(), 0);
+  EXPECT_TRUE(rec.fatal_error);
+  ASSERT_EQ(messages.count(), 1);
+  EXPECT_EQ(messages.entry(1), rating_text::kKeyTableUnreadable);
   EXPECT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(rating_results(rec), before);
 }

@@ -16,6 +16,7 @@ class ProgramPrintouts : public ::testing::Test {
   ProgramPrintouts() {
     state.config.plt_folder = VX11_SOURCE_DIR "/data";
     state.config.temp_folder = folder.path().string();
+    state.apply_configuration();
     state.rec = test::workedExample(state.messages);
   }
   test::ScratchFolder folder{"program_printouts"};
@@ -33,7 +34,9 @@ class ProgramPrintouts : public ::testing::Test {
 TEST_F(ProgramPrintouts, ReportTakesCausesFromThePictureFolder) {
   const auto b = messageBrowsing(state, dialog);
   EXPECT_EQ(b.files.source, VX11_SOURCE_DIR "/data/vx11.err");
-  EXPECT_EQ(b.files.work, folder.file("vx11.err"));
+  // The work file lies in the run's private folder inside the configured temporary folder.
+  EXPECT_EQ(b.files.work, state.temp_folder() + "vx11.err");
+  EXPECT_EQ(state.temp_folder().rfind(folder.path().string() + "/vx11-", 0), 0u) << state.temp_folder();
   std::ostringstream out;
   writeResultReport(state, dialog, {kChannelBatchTabFile, &out});
   EXPECT_NE(out.str().find("Fehler : Smax<1 (0.93 Nabe)\tDie Sicherheit fL*pzul/pmax"), std::string::npos);

@@ -79,7 +79,7 @@ TEST(ShippedDescriptions, EveryMessageOfTheSystemIsDescribed) {
   for (const auto text : {t::kDiameterZero, t::kTorqueZero, t::kFactorZero, t::kKeyDiameterZero, t::kHeightOutside,
                           t::kRoundingTooLarge, t::kDepthOutside, t::kShaftAreaNotPositive, t::kDepthNotBelowHeight,
                           t::kHubAreaNotPositive, t::kDepthNotBelowShaft, t::kPressureEqZero, t::kPressureMaxZero,
-                          t::kNotRepresentable, t::kOutsideRange}) {
+                          t::kNotRepresentable, t::kKeyTableUnreadable, t::kOutsideRange}) {
     messages.emplace_back(text);
   }
   MessageList run;

@@ -113,7 +113,7 @@ TEST_F(CommandLine, MissingFileEndsWithExitCodeOne) {
 
 TEST_F(CommandLine, NameWithoutExtensionIsRefused) {
   const Outcome r = run("test");
-  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.exit_code, 1);  // a refused start is no success
   EXPECT_NE(r.out.find("Erweiterung .vxk muß mit angegeben werden"), std::string::npos);
 }
 

@@ -187,16 +187,23 @@ TEST_F(TableTest, BrowseCaptionsAndOutcome) {
 
 // The write test must fail although the tests run as root: a folder named "TEST.$$$" cannot be
 // opened as a file by anyone.
-TEST_F(TableTest, FolderWithoutWriteAccessIsServedFromTheTemporaryCopy) {
+TEST_F(TableTest, FolderWithoutWriteAccessIsEditedInATemporaryCopy) {
   ship("din6888");
   fs::create_directory(folder + "/TEST.$$$");
   const std::string original = read_file(folder + "/din6888.dbf");
   ASSERT_TRUE(tables.open_table(ctx, "din6888"));
+  // Reading needs no copy: choosing a row and rating read the table where it is.
+  EXPECT_FALSE(tables.working_on_copy());
+  EXPECT_EQ(tables.file_name(), folder + "/din6888.dbf");
+  tables.browse(ctx, 1);
+  EXPECT_FALSE(tables.working_on_copy());
+  EXPECT_FALSE(fs::exists(temp + "/din6888.dbf"));
+  EXPECT_TRUE(ui.shown.empty());
+
+  tables.browse(ctx, 0);
   EXPECT_TRUE(tables.working_on_copy());
   EXPECT_EQ(tables.file_name(), temp + "/din6888.dbf");
   EXPECT_TRUE(fs::is_directory(folder + "/TEST.$$$"));  // not ours to remove
-
-  tables.browse(ctx, 0);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0], std::string(kCaptionInfo) + "|" + kEditingCopyNotice);
   EXPECT_TRUE(tables.set_field_text(ctx, 12, "geaendert"));
@@ -205,15 +212,17 @@ TEST_F(TableTest, FolderWithoutWriteAccessIsServedFromTheTemporaryCopy) {
   EXPECT_NE(read_file(temp + "/din6888.dbf"), original);
 }
 
-TEST_F(TableTest, ReadOnlyFileIsServedFromAWritableCopy) {
+TEST_F(TableTest, ReadOnlyFileIsEditedInAWritableCopy) {
   ship("dwelle");
   fs::permissions(folder + "/dwelle.dbf", fs::perms::owner_read | fs::perms::group_read);
   ASSERT_TRUE(tables.open_table(ctx, "dwelle"));
+  EXPECT_FALSE(tables.working_on_copy());
+  EXPECT_TRUE(tables.append_values(ctx, {"998"}));  // the first edit makes the copy
   EXPECT_TRUE(tables.working_on_copy());
   EXPECT_EQ(tables.file_name(), temp + "/dwelle.dbf");
   EXPECT_NE(fs::status(temp + "/dwelle.dbf").permissions() & fs::perms::owner_write, fs::perms::none);
   EXPECT_TRUE(tables.append_values(ctx, {"999"}));
-  EXPECT_EQ(tables.record_count(), 117);
+  EXPECT_EQ(tables.record_count(), 118);
 }
 
 TEST_F(TableTest, ReadOnlyFolderByPermissions) {
@@ -221,14 +230,37 @@ TEST_F(TableTest, ReadOnlyFolderByPermissions) {
   ship("din6888");
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   ASSERT_TRUE(tables.open_table(ctx, "din6888"));
+  EXPECT_FALSE(tables.working_on_copy());
+  tables.browse(ctx, 0);
   EXPECT_TRUE(tables.working_on_copy());
+}
+
+// Nothing is written beside a table that is only read, and the write test before an edit follows no
+// link planted under its name.
+TEST_F(TableTest, ReadingWritesNothingAndTheWriteTestFollowsNoLink) {
+  ship("din6888");
+  const std::string victim = root + "/victim.txt";
+  write_file(victim, "bleibt");
+  fs::create_symlink(victim, folder + "/TEST.$$$");
+  ASSERT_TRUE(tables.open_table(ctx, "din6888"));
+  tables.go_to_record(ctx, 3);
+  EXPECT_FALSE(tables.field_text(3).empty());
+  tables.close_table();
+  EXPECT_EQ(read_file(victim), "bleibt");
+
+  ASSERT_TRUE(tables.open_table(ctx, "din6888"));
+  EXPECT_TRUE(tables.set_field_text(ctx, 12, "geaendert"));
+  EXPECT_TRUE(tables.working_on_copy());  // the test name was taken: edited in a copy
+  EXPECT_EQ(read_file(victim), "bleibt");
+  EXPECT_TRUE(fs::is_symlink(folder + "/TEST.$$$"));
 }
 
 TEST_F(TableTest, CopyThatCannotBeMadeIsReported) {
   ship("din6888");
   fs::create_directory(folder + "/TEST.$$$");
   tables.set_folders(folder, root + "/no/such/folder");
-  EXPECT_FALSE(tables.open_table(ctx, "din6888"));
+  ASSERT_TRUE(tables.open_table(ctx, "din6888"));  // reading needs no copy
+  EXPECT_FALSE(tables.set_field_text(ctx, 12, "geaendert"));
   EXPECT_TRUE(rec.cancelled);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_NE(ui.shown[0].find(root + "/no/such/folder/din6888.dbf" + kNotFound), std::string::npos);

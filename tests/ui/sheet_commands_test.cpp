@@ -71,7 +71,7 @@ TEST_F(SheetCommands, StartExcelEnablesExportAndImportOnlyWhenTheProgramIsFound)
     std::vector<std::string> words = fake.started[0];
     words.pop_back();
     EXPECT_EQ(words, c.command);
-    EXPECT_EQ(last_workbook(), temp_folder + "/umlaut.xlsx");
+    EXPECT_EQ(last_workbook(), state->temp_folder() + "umlaut.xlsx");  // the run's private folder
   }
 }
 

@@ -91,7 +91,7 @@ TEST_F(WindowStartup, CloseQueryWithUnsavedChanges) {
   for (const auto& c : cases) {
     fs::copy_file(std::string(VX11_SOURCE_DIR) + "/examples/beispiel.vxk", path,
                   fs::copy_options::overwrite_existing);
-    const std::string block = temp_folder + "/$welle.dx$";
+    const std::string block = state->temp_folder() + "$welle.dx$";
     std::ofstream(block) << "x";
     state->rec.nominal_torque_tn = original + 7;
     state->session.unsaved_changes = true;
