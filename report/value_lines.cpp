@@ -51,13 +51,14 @@ bool ValueLineReader::next(std::string& line) {
       line_feed = true;
       break;
     }
-    if (line.size() >= kMaxValueLine) {
-      overlong_ = true;
-      ended_ = true;
-      line.clear();
-      return false;
-    }
+    if (line.size() > kMaxValueLine) break;  // beyond the limit and its CR
     line.push_back(static_cast<char>(c));
+  }
+  if (line.size() > kMaxValueLine && !(line.size() == kMaxValueLine + 1 && line.back() == '\r')) {
+    overlong_ = true;
+    ended_ = true;
+    line.clear();
+    return false;
   }
   if (!any) {
     ended_ = true;

@@ -476,6 +476,35 @@ TEST_F(Stream, FileChannelMakesTheConvertedCopy) {
   EXPECT_EQ(ui_.shown.back(), "Meldung:|" + dir_ + "bericht.txt und Windows-Datei outwin.txt wurden angelegt.");
 }
 
+// A chosen file replaces an older one only when the printout is complete; a printout that stops
+// early, or one that cannot be put in place, leaves the older file as it was.
+TEST_F(Stream, ChosenFileAppearsOnlyWhenComplete) {
+  const std::string path = dir_ + "bericht.txt";
+  std::ofstream(path) << "alt";
+  ui_.saved = path;
+  ASSERT_TRUE(stream_.open(kChannelFile, ""));
+  stream_.body_line("neu");
+  EXPECT_EQ(read_file(path), "alt") << "nothing is written before the close";
+  stream_.close();
+  EXPECT_EQ(read_file(path), "       neu\r\n");
+
+  std::ofstream(path, std::ios::trunc) << "alt";
+  ASSERT_TRUE(stream_.open(kChannelFile, ""));
+  stream_.body_line("abgebrochen");  // a printout that stops is never closed
+  ASSERT_TRUE(stream_.open(kChannelFile, ""));
+  fs::remove(path);
+  fs::create_directories(path);  // the name cannot take the file any more
+  stream_.body_line("neu");
+  stream_.close();
+  EXPECT_TRUE(cancelled_);
+  EXPECT_NE(ui_.shown.back().find(path + " nicht geschrieben, eine vorhandene Datei bleibt unver\x84ndert"),
+            std::string::npos)
+      << ui_.shown.back();
+  EXPECT_TRUE(fs::is_directory(path));
+  for (const auto& e : fs::directory_iterator(dir_))
+    EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
 TEST_F(Stream, ScreenChannelShowsTheWindowAndRemovesTheStreamFile) {
   ASSERT_TRUE(stream_.open(kChannelScreen, ""));
   EXPECT_EQ(stream_.stream_path(), dir_ + "$OUT1.TMP");

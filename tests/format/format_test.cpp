@@ -100,6 +100,12 @@ TEST(Parsing, CommaAndFailures) {
   EXPECT_EQ(parseReal("nan"), 0);
   EXPECT_EQ(parseReal("1e99999"), 0);
   EXPECT_EQ(parseReal(std::string(5000, '9')), 0);
+  // Non-finite values and magnitudes beyond 1e12 count as texts that do not convert.
+  for (const char* text : {"inf", "-inf", "infinity", "NAN", "1e4000", "1e13", "-1.000001e12", "1000000000001"})
+    EXPECT_EQ(parseReal(text), 0) << text;
+  EXPECT_EQ(parseReal("1e12"), 1e12L);
+  EXPECT_EQ(parseReal("-1000000000000"), -1e12L);
+  EXPECT_EQ(parseReal("999999999999,5"), 999999999999.5L);
   EXPECT_EQ(parseInt("42"), 42);
   EXPECT_EQ(parseInt("-7"), -7);
   EXPECT_EQ(parseInt("4.2"), 0);

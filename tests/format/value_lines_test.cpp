@@ -60,6 +60,21 @@ TEST(ValueLines, WriteThenRead) {
   EXPECT_TRUE(r.at_end());
 }
 
+// A line beyond 64 KiB is not held: the reader stops there and says so; up to the limit all is kept.
+TEST(ValueLines, OverlongLineEndsTheReading) {
+  const std::string at_limit(kMaxValueLine, 'a');
+  std::istringstream in("eins\r\n" + at_limit + "\r\n" + std::string(kMaxValueLine + 1, 'b') + "\r\nvier\r\n");
+  ValueLineReader r(in);
+  EXPECT_EQ(r.text(), "eins");
+  EXPECT_TRUE(r.text() == at_limit);  // the CR after it does not count
+  EXPECT_FALSE(r.overlong_line());
+  EXPECT_EQ(r.text(), "");
+  EXPECT_TRUE(r.overlong_line());
+  EXPECT_TRUE(r.at_end());
+  EXPECT_EQ(r.text(), "");  // "vier" is not read
+  EXPECT_EQ(r.line_number(), 2);
+}
+
 TEST(ValueLines, ReadersTolerateOddLines) {
   std::istringstream in("35,0000000\n35.000000000\nFALSE\n70000\ngarbage\n\x01\x02\xFF\n");
   ValueLineReader r(in);

@@ -42,6 +42,30 @@ TEST_F(ProgramPrintouts, ReportTakesCausesFromThePictureFolder) {
   EXPECT_NE(out.str().find("Fehler : Smax<1 (0.93 Nabe)\tDie Sicherheit fL*pzul/pmax"), std::string::npos);
 }
 
+// Every printout takes its header from the program state as it is now: the current file and its
+// information lines, not what an earlier printout left in the stream.
+TEST_F(ProgramPrintouts, EveryPrintoutIsHeadedByTheCurrentFile) {
+  state.session.current_file = "/daten/welle.v2.vxk";
+  state.doc.info_text = {"Welle eins", "Zeile zwei", "Zeile drei"};
+  std::ostringstream report;
+  writeResultReport(state, dialog, {kChannelBatchTabFile, &report});
+  EXPECT_NE(report.str().find("\r\nWelle eins\r\nZeile zwei\r\nZeile drei\r\n"), std::string::npos) << report.str();
+
+  state.session.current_file = "/daten/nabe.vxk";
+  state.doc.info_text = {"Nabe eins", "", "Nabe drei"};
+  std::ostringstream excerpt;
+  writeExcerpt(state, dialog, {kChannelBatchTabFile, &excerpt});
+  EXPECT_NE(excerpt.str().find("\r\nNabe eins\r\n\r\nNabe drei\r\n"), std::string::npos) << excerpt.str();
+
+  printMessages(state, dialog);
+  ASSERT_EQ(window.shown.size(), 1u);
+  const std::string shown = test::readBytes(window.shown[0].converted_path);
+  EXPECT_NE(shown.find("/daten/nabe.vxk"), std::string::npos) << shown;
+  EXPECT_EQ(shown.find("welle"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Nabe eins"), std::string::npos);
+  EXPECT_NE(shown.find("Nabe drei"), std::string::npos);
+}
+
 TEST_F(ProgramPrintouts, NoGuiFatalRunShowsNothing) {
   state.rec.fatal_error = true;
   state.no_gui = true;

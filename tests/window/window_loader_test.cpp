@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace vx11 {
@@ -34,6 +35,38 @@ class WindowLoader : public ::testing::Test {
   }
   fs::path root;
 };
+
+// A window needs a display, or a Qt platform that needs none; otherwise the start is refused
+// before the module is loaded.
+TEST(WindowDisplay, ADisplayOrAPlatformWithoutOne) {
+  static std::map<std::string, std::string> env;
+  const auto get = [](const char* name) -> const char* {
+    const auto it = env.find(name);
+    return it == env.end() ? nullptr : it->second.c_str();
+  };
+  const struct {
+    std::map<std::string, std::string> vars;
+    bool shows;
+  } cases[] = {
+      {{}, false},
+      {{{"DISPLAY", ":0"}}, true},
+      {{{"DISPLAY", ""}}, false},
+      {{{"WAYLAND_DISPLAY", "wayland-0"}}, true},
+      {{{"QT_QPA_PLATFORM", "offscreen"}}, true},
+      {{{"QT_QPA_PLATFORM", "minimal"}}, true},
+      {{{"QT_QPA_PLATFORM", "vnc:size=800x600"}}, true},
+      {{{"QT_QPA_PLATFORM", "xcb"}}, false},
+      {{{"QT_QPA_PLATFORM", "wayland;xcb"}}, false},
+      {{{"QT_QPA_PLATFORM", "xcb;offscreen"}}, true},
+  };
+  for (const auto& c : cases) {
+    env = c.vars;
+    EXPECT_EQ(window_can_show(get), c.shows) << (c.vars.empty() ? "nothing set" : c.vars.begin()->second);
+  }
+  const std::string text = no_display_text();
+  EXPECT_NE(text.find("/I"), std::string::npos);
+  EXPECT_NE(text.find("/CADi:j"), std::string::npos);
+}
 
 TEST_F(WindowLoader, LooksInTheInstalledThenTheBuildTreeFolder) {
   const auto c = window_module_candidates("/opt/vx11/bin/wvx11");
