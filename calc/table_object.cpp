@@ -309,17 +309,14 @@ void TableObject::browse(CalcContext& ctx, int mode) {
   }
   BrowseRequest request;
   request.mode = mode == 1 ? BrowseMode::Select : BrowseMode::Edit;
+  // Editing needs a writable table (which may be a copy); choosing a row only reads.
+  if (request.mode == BrowseMode::Edit && !make_editable(ctx)) return;
   request.caption = request.mode == BrowseMode::Select
                         ? title2_ + "   " + title1_
                         : title2_ + "  " + title1_ + "  (" + file_name_ + ")";
   request.help_number = ctx.help_number;
   request.working_on_copy = on_copy_;
-  if (request.mode == BrowseMode::Edit) {
-    if (!make_editable(ctx)) return;
-    request.caption = title2_ + "  " + title1_ + "  (" + file_name_ + ")";
-    request.working_on_copy = on_copy_;
-    if (on_copy_) ctx.ui.message(kCaptionInfo, kEditingCopyNotice);
-  }
+  if (request.mode == BrowseMode::Edit && on_copy_) ctx.ui.message(kCaptionInfo, kEditingCopyNotice);
   if (browser_->show(ctx, request) == BrowseResult::Ok) {
     ctx.rec.cancelled = false;
     outcome_ = {current_, true};
