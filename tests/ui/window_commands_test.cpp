@@ -115,7 +115,7 @@ TEST_F(WindowCommands, ErrorMessagesItemCountsTheMessagesOfTheRating) {
     const char* file;
     int count;
   };
-  for (const Case& c : {Case{"ueberlast", 3}, Case{"zwei_federn", 0}, Case{"beispiel", 2}}) {
+  for (const Case& c : {Case{"ueberlast", 4}, Case{"zwei_federn", 0}, Case{"beispiel", 1}}) {
     open(example(c.file));
     EXPECT_EQ(state->messages.count(), c.count) << c.file;
     EXPECT_EQ(item(Command::ViewErrorMessages)->text(),
