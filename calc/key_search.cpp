@@ -17,10 +17,16 @@ bool is_safety_error(const std::string& text) {
   return text.starts_with("Fehler : Seq<1 (") || text.starts_with("Fehler : Smax<1 (");
 }
 
-KeyVariant rated_variant(const ConnectionRecord& design, const KeyTableRow& row, int series, int key_count,
-                         const FormatSettings& format, const DesignTargets& targets) {
+// The variant rated on `scratch`, a copy of the design holding the row already, which the search
+// reuses: every run writes what it reports, and a stopped run is read no further. `h9_lower_mm` is
+// the row's key height deviation, looked up once for its four variants.
+KeyVariant rated_variant(ConnectionRecord& scratch, const KeyTableRow& row, Real h9_lower_mm, int series,
+                         int key_count, const FormatSettings& format, const DesignTargets& targets) {
   MessageList messages;
-  const ConnectionRecord scratch = rate_key_variant(design, row, series, key_count, messages, format);
+  scratch.key_series = static_cast<std::int16_t>(series);
+  scratch.key_count = static_cast<std::int16_t>(key_count);
+  scratch.cancelled = false;
+  if (begin_rating(scratch, messages)) compute_rating(scratch, messages, format, h9_lower_mm);
   KeyVariant v;
   v.row = row.record;
   v.key = row.key;
@@ -61,25 +67,19 @@ std::optional<std::vector<KeyTableRow>> read_key_table(CalcContext& ctx) {
   return rows;
 }
 
-ConnectionRecord rate_key_variant(const ConnectionRecord& design, const KeyTableRow& row, int series,
-                                  int key_count, MessageList& messages, const FormatSettings& format) {
-  ConnectionRecord scratch = design;
-  scratch.key_row = row.key;
-  scratch.key_row_number = row.record;
-  scratch.key_series = static_cast<std::int16_t>(series);
-  scratch.key_count = static_cast<std::int16_t>(key_count);
-  scratch.cancelled = false;
-  if (begin_rating(scratch, messages)) compute_rating(scratch, messages, format, key_height_deviation(scratch));
-  return scratch;
-}
-
 std::vector<KeyVariant> search_keys(const ConnectionRecord& design, const std::vector<KeyTableRow>& rows,
                                     const FormatSettings& format, const DesignTargets& targets) {
   std::vector<KeyVariant> variants;
   variants.reserve(rows.size() * 4);
-  for (const KeyTableRow& row : rows)
+  ConnectionRecord scratch = design;
+  for (const KeyTableRow& row : rows) {
+    scratch.key_row = row.key;
+    scratch.key_row_number = row.record;
+    const Real h9_lower = key_height_deviation(scratch);
     for (int series : {1, 2})
-      for (int count : {1, 2}) variants.push_back(rated_variant(design, row, series, count, format, targets));
+      for (int count : {1, 2})
+        variants.push_back(rated_variant(scratch, row, h9_lower, series, count, format, targets));
+  }
   std::sort(variants.begin(), variants.end(), ranks_before);
   return variants;
 }

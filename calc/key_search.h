@@ -38,12 +38,8 @@ struct KeyVariant {
   std::vector<std::string> messages;
 };
 
-// The scratch copy of `design` with the variant's key, series and count, rated. The copy gets the
-// key row as read, so the table is not opened again; `design` is not touched.
-ConnectionRecord rate_key_variant(const ConnectionRecord& design, const KeyTableRow& row, int series,
-                                  int key_count, MessageList& messages, const FormatSettings& format);
-
-// All variants of `rows`, ranked: those without a stop that meet both targets first, smallest key
+// All variants of `rows`, each rated on a scratch copy of `design` with the key row as read (the
+// table is not opened again, and `design` is not touched), ranked: those without a stop that meet both targets first, smallest key
 // first (by b, then h, one key before two, series A before B); then the others that ran through,
 // then the stopped ones, each group in the same size order.
 std::vector<KeyVariant> search_keys(const ConnectionRecord& design, const std::vector<KeyTableRow>& rows,

@@ -19,14 +19,35 @@ bool is_flat(const JsonValue& v) {
 
 void write_value(std::string& out, const JsonValue& v, int indent);
 
-void write_scalar(std::string& out, const JsonValue& v) {
-  if (v.is_number_float()) {
-    out += json_number(v.get<double>());
-  } else {
-    // Texts are escaped by the library; bytes that are not UTF-8 (a file name may hold any) become
-    // the replacement character instead of breaking the file.
-    out += v.dump(-1, ' ', false, JsonValue::error_handler_t::replace);
+// Printable ASCII without quote or backslash stands in the file as it is; a folder of thousands of
+// results is mostly such names and messages.
+bool needs_no_escape(const std::string& text) {
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u > 0x7E || c == '"' || c == '\\') return false;
   }
+  return true;
+}
+
+// Texts are escaped by the library; bytes that are not UTF-8 (a file name may hold any) become the
+// replacement character instead of breaking the file.
+void write_text(std::string& out, const std::string& text) {
+  if (needs_no_escape(text)) {
+    out += '"';
+    out += text;
+    out += '"';
+  } else {
+    out += JsonValue(text).dump(-1, ' ', false, JsonValue::error_handler_t::replace);
+  }
+}
+
+void write_scalar(std::string& out, const JsonValue& v) {
+  if (v.is_number_float())
+    out += json_number(v.get<double>());
+  else if (v.is_string())
+    write_text(out, v.get_ref<const std::string&>());
+  else
+    out += v.dump();
 }
 
 void write_container(std::string& out, const JsonValue& v, int indent) {
@@ -50,7 +71,7 @@ void write_container(std::string& out, const JsonValue& v, int indent) {
       out += inner;
     }
     if (object) {
-      out += JsonValue(it.key()).dump(-1, ' ', false, JsonValue::error_handler_t::replace);
+      write_text(out, it.key());
       out += ": ";
     }
     write_value(out, *it, indent + 2);
