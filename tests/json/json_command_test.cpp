@@ -337,6 +337,24 @@ TEST_F(JsonCommand, UnreadableInputsAndRefusedNames) {
     EXPECT_FALSE(fs::exists(dir / "kaputt.json"));
   }
   {
+    SCOPED_TRACE("read but not rated: the key table is missing");
+    Configuration config = default_configuration(dir.string() + "/");
+    config.dbf_folder = (dir / "leer").string();
+    fs::create_directories(dir / "leer");
+    {
+      std::ofstream out(dir / "vx11.cfg", std::ios::binary);
+      write_configuration(out, config, ProgramIdentity{});
+    }
+    const ProgramOutcome r = run({"beispiel.vxk", "/JSON"});
+    fs::remove(dir / "vx11.cfg");
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_NE(r.err.find("beispiel.vxk: Datei " + (dir / "leer" / "din6888.dbf").string() +
+                         " nicht gefunden oder kein Zugriffsrecht !"),
+              std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(dir / "beispiel.json"));
+  }
+  {
     SCOPED_TRACE("the output would be the input itself");
     write(dir / "daten.json", "{}");
     const ProgramOutcome r = run({"daten.json", "/JSON"});
