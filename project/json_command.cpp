@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -154,6 +155,7 @@ int run_folder(ProgramState& st, const std::string& folder, std::ostream& out, s
   JsonMaker maker(st);
   FileBatch batch;
   std::vector<Line> lines;
+  std::map<std::string, std::string> written_for;  // output -> the input it was made from
   std::size_t failed = 0;
   const auto flush = [&] {
     const std::vector<int> written = batch.commit();
@@ -169,6 +171,12 @@ int run_folder(ProgramState& st, const std::string& folder, std::ostream& out, s
   };
   for (const InputFileEntry& file : files) {
     Line line{file.name, {}, json_output_name(file.path)};
+    // "a.vxk" and "a.VXK" both make "a.json": the second would silently replace the first.
+    if (const auto [at, fresh] = written_for.emplace(line.output, file.name); !fresh) {
+      line.problem = line.output + " geh\xC3\xB6rt schon zu " + at->second + ", nicht geschrieben";
+      lines.push_back(std::move(line));
+      continue;
+    }
     JsonFile made = maker.make(file.path);
     line.problem = std::move(made.problem);
     if (!made.bytes.empty()) {

@@ -396,6 +396,18 @@ TEST_F(JsonCommand, FolderWithOneBadFile) {
   EXPECT_EQ(run({dir.string(), "/JSON"}).exit_code, 0);
 }
 
+// Two inputs that differ only in the case of their extension would make one result: the second
+// is refused, not written over the first.
+TEST_F(JsonCommand, FolderRefusesASecondInputForTheSameResult) {
+  fs::create_directories(dir / "zwei");
+  fs::copy_file(dir / "beispiel.vxk", dir / "zwei" / "a.vxk");
+  fs::copy_file(dir / "ueberlast.vxk", dir / "zwei" / "a.VXK");
+  const ProgramOutcome r = run({"zwei", "/JSON"});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.out, "a.VXK: ok\na.vxk: zwei/a.json geh\xC3\xB6rt schon zu a.VXK, nicht geschrieben\n");
+  EXPECT_EQ(parsed("zwei/a.json")["input"], "zwei/a.VXK");
+}
+
 TEST_F(JsonCommand, EmptyFolderFails) {
   fs::create_directories(dir / "leer");
   const ProgramOutcome r = run({"leer", "/JSON"});
