@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "bench/input_folder.h"
 #include "calc/table_browser.h"
 #include "calc/table_object.h"
 #include "docu/documentation.h"
@@ -68,22 +69,7 @@ BENCHMARK(BM_gridWorkbookWriteAndRead)->Unit(benchmark::kMillisecond);
 void BM_scanTenThousandInputFiles(benchmark::State& state) {
   const vx11::FormatSettings format;
   const vx11::ProgramIdentity id;
-  const std::string folder =
-      (std::filesystem::temp_directory_path() / ("vx11-scan-bench-" + std::to_string(::getpid()))).string();
-  std::filesystem::create_directories(folder);
-  vx11::ConnectionRecord rec;
-  vx11::set_startup_defaults(rec);
-  vx11::set_default_materials(rec);
-  rec.key_row_number = 12;
-  const vx11::Documentation doc;
-  for (int i = 0; i < 10000; ++i) {
-    rec.shaft_diameter_d = 17 + (i % 50) * 0.1L;
-    rec.nominal_torque_tn = 10 + i % 40;
-    rec.max_torque_tmax = rec.nominal_torque_tn * 1.5L;
-    std::ostringstream text;
-    vx11::write_input_data(text, rec, doc, format, id, "");
-    std::ofstream(folder + "/w" + std::to_string(i) + ".vxk", std::ios::binary) << text.str();
-  }
+  const std::string folder = vx11::make_input_folder("vx11-scan-bench", 10000);
   vx11::Session session;
   vx11::BatchTableBrowser browser;
   vx11::TableObject tables{browser};

@@ -39,6 +39,7 @@ inline constexpr int kHelpResultTable = 3400;
 // The program's own help file (4000 and up).
 inline constexpr int kHelpHistory = 4000;  // the version history of the Help menu
 inline constexpr int kHelpDimensionsAndMaterials = 5040;
+inline constexpr int kHelpDesignAid = 5050;
 inline constexpr int kHelpPictureKA = 5120;
 inline constexpr int kHelpPictureFW = 5160;
 inline constexpr int kHelpPictureFL = 5170;
@@ -59,8 +60,8 @@ inline constexpr std::array kHelpNumbers{
     kHelpPictureList, kHelpPictureAppend, kHelpPictureDelete, kHelpPictureChangeName, kHelpPictureChangeInfo,
     kHelpPictureInsert, kHelpPicturePrintPort, kHelpPicturePrintControl, kHelpTableSearch,
     kHelpDocumentProgram, kHelpDocumentFile, kHelpDocuments, kHelpChangeEntry, kHelpTitleBlock,
-    kHelpOverwrite, kHelpResultTable, kHelpHistory, kHelpDimensionsAndMaterials, kHelpPictureKA, kHelpPictureFW,
-    kHelpPictureFL, kHelpMaterialName, kHelpYieldStress, kHelpMaterialNumber, kHelpSupportFactor,
+    kHelpOverwrite, kHelpResultTable, kHelpHistory, kHelpDimensionsAndMaterials, kHelpDesignAid, kHelpPictureKA,
+    kHelpPictureFW, kHelpPictureFL, kHelpMaterialName, kHelpYieldStress, kHelpMaterialNumber, kHelpSupportFactor,
     kHelpHardnessFactor, kHelpDrawingChoice, kHelpMaterialTable, kHelpKeyTable, kHelpMaterialTypeTable,
     kHelpShaftSeriesTable};
 

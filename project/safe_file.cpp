@@ -1,5 +1,7 @@
 #include "project/safe_file.h"
 
+#include "project/safe_file_steps.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,18 +43,26 @@ int write_all(int fd, std::string_view bytes) {
 
 }  // namespace
 
-int replace_file(const std::string& path, std::string_view bytes) {
-  std::string temp;
+int write_temporary(const std::string& path, std::string_view bytes, bool flush, std::string& temp) {
   const int fd = create_temporary(path, temp);
   if (fd < 0) return errno;
   int err = 0;
   struct stat old {};
   if (stat(path.c_str(), &old) == 0 && fchmod(fd, old.st_mode & 07777) != 0) err = errno;
   if (err == 0) err = write_all(fd, bytes);
-  if (err == 0 && fsync(fd) != 0) err = errno;
+  if (err == 0 && flush && fsync(fd) != 0) err = errno;
   if (close(fd) != 0 && err == 0) err = errno;
-  if (err == 0 && std::rename(temp.c_str(), path.c_str()) != 0) err = errno;
   if (err != 0) unlink(temp.c_str());
+  return err;
+}
+
+int replace_file(const std::string& path, std::string_view bytes) {
+  std::string temp;
+  int err = write_temporary(path, bytes, true, temp);
+  if (err == 0 && std::rename(temp.c_str(), path.c_str()) != 0) {
+    err = errno;
+    unlink(temp.c_str());
+  }
   return err;
 }
 

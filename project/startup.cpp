@@ -1,11 +1,13 @@
 #include "project/startup.h"
 
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include "calc/rating.h"
 #include "project/batch_run.h"
 #include "project/input_file.h"
+#include "project/json_command.h"
 #include "project/paths.h"
 #include "report/text.h"
 
@@ -79,7 +81,7 @@ bool is_batch_command_line(const std::vector<std::string>& args) {
   for (const auto& a : args)
     if (equals_ignoring_case(a, "/NOGUI")) return true;
   if (args.size() < 2) return args[0].find('.') == std::string::npos;
-  return equals_ignoring_case(args[1], "/I") || is_cad_switch(args[1]);
+  return equals_ignoring_case(args[1], "/I") || is_cad_switch(args[1]) || equals_ignoring_case(args[1], kJsonSwitch);
 }
 
 void load_configuration(ProgramState& st) {
@@ -109,6 +111,7 @@ std::optional<int> start_program(ProgramState& st, const std::vector<std::string
   st.session.data_directory.clear();
   const std::string second = args.size() > 1 ? args[1] : "";
   if (equals_ignoring_case(second, "/I")) return run_report_command(st, name);
+  if (equals_ignoring_case(second, kJsonSwitch)) return run_json_command(st, name, out, std::cerr);
   if (is_cad_switch(second)) {
     if (!st.cad_command) {
       st.ui.message(kCaptionError, "CAD-Ausgabe nicht verf\x81gbar");

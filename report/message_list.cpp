@@ -21,4 +21,10 @@ const std::string& MessageList::entry(int n) const {
   return entries_[n - 1];
 }
 
+std::string first_fatal_message(const MessageList& messages) {
+  for (int n = 1; n <= messages.count(); ++n)
+    if (messages.entry(n).starts_with(kFatalPrefix)) return messages.entry(n);
+  return {};
+}
+
 }  // namespace vx11

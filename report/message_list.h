@@ -31,4 +31,7 @@ inline constexpr std::string_view kFatalPrefix = "Fatal  : ";
 inline constexpr std::string_view kErrorPrefix = "Fehler : ";
 inline constexpr std::string_view kWarningPrefix = "Warnung: ";
 
+// The first "Fatal" message of a run; empty when there is none.
+std::string first_fatal_message(const MessageList& messages);
+
 }  // namespace vx11

@@ -16,20 +16,20 @@ std::string last_message(const BatchInteraction& quiet) {
   return bar == std::string::npos ? shown : shown.substr(bar + 1);
 }
 
-std::string first_fatal(const MessageList& messages) {
-  for (int n = 1; n <= messages.count(); ++n)
-    if (messages.entry(n).starts_with(kFatalPrefix)) return messages.entry(n);
-  return {};
-}
-
 }  // namespace
 
 FileRating ProgramFileRater::rate(const std::string& path, ConnectionRecord& rec) {
+  Documentation doc;
+  MessageList messages;
+  return rate(path, rec, doc, messages);
+}
+
+FileRating ProgramFileRater::rate(const std::string& path, ConnectionRecord& rec, Documentation& doc,
+                                  MessageList& messages) {
   BatchInteraction quiet;
   quiet.echo = false;
   Session session = session_;
   session.error_display = true;  // the reasons are wanted, in the row instead of a box
-  Documentation doc;
   int help_number = 0;
   InputFileContext input{rec, doc, format_, quiet, help_number, session, id_};
   rec.cancelled = false;
@@ -39,11 +39,10 @@ FileRating ProgramFileRater::rate(const std::string& path, ConnectionRecord& rec
     return {false, false, why.empty() ? "Datei nicht lesbar !" : why};
   }
   quiet.shown.clear();
-  MessageList messages;
   CalcContext calc{rec, messages, format_, tables_, quiet, help_number};
   run_rating(calc);
   if (rec.fatal_error) {
-    const std::string fatal = first_fatal(messages);
+    const std::string fatal = first_fatal_message(messages);
     return {true, true, fatal.empty() ? last_message(quiet) : fatal};
   }
   if (rec.cancelled && !quiet.shown.empty()) return {true, true, last_message(quiet)};

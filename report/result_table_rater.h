@@ -5,9 +5,11 @@
 #include <string>
 
 #include "calc/table_object.h"
+#include "docu/documentation.h"
 #include "project/identity.h"
 #include "project/session.h"
 #include "report/format_settings.h"
+#include "report/message_list.h"
 #include "report/result_table.h"
 
 namespace vx11 {
@@ -21,6 +23,8 @@ class ProgramFileRater : public FileRater {
                    TableObject& tables)
       : format_(format), id_(id), session_(session), tables_(tables) {}
   FileRating rate(const std::string& path, ConnectionRecord& rec) override;
+  // The same, keeping the file's documentation and the rating's messages.
+  FileRating rate(const std::string& path, ConnectionRecord& rec, Documentation& doc, MessageList& messages);
 
  private:
   const FormatSettings& format_;

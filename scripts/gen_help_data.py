@@ -92,11 +92,21 @@ KORVANT = [
 ]
 
 VX11 = [
+("4000", ["Versionen von VX11 - Scheibenfederberechnung nach DIN 6892 Methode B:",
+          "Version 1.0: Berechnung mit Pressungen, Sicherheiten und Meldungen,",
+          "Zeichnungen von Scheibenfeder, Welle und Nabe, DXF- und IGES-Ausgabe.",
+          "Version 1.1: Vorauslegung, Auslegungshilfe, Ergebnistabelle, Tabellen-",
+          "kalkulation, Hilfebilder, Fehlerbeschreibungen, Menüs in 4 Sprachen."]),
 ("5040:werkst", ["Abmessungen und Werkstoffe: Wellendurchmesser d, Anzahl und Reihe der",
           "Scheibenfedern, ISO-Toleranzen von Welle und Nabe und die Werkstoffe",
           "mit Streckgrenze Re (spröde Werkstoffe: Zugfestigkeit Rm),",
           "Stützfaktor fS und Härteeinflußfaktor fH.",
           "Zulässige Pressung plim = Re * fS * fH."]),
+("5050", ["Auslegungshilfe: zulässige Drehmomente für die Zielsicherheiten S eq",
+          "und S max; jede Scheibenfeder der Tabelle in Reihe A und B mit einer",
+          "und zwei Federn für d und die Lasten, die kleinste, die beide Ziele",
+          "erfüllt, zuerst; der Vorschlag je Vorzugsdurchmesser. Übernehmen setzt",
+          "Zeile, Reihe und Anzahl der gewählten Feder in die Eingabe."]),
 ("5120:ka", ["Anwendungsfaktor KA: erfaßt Stöße und ungleichförmigen Lauf von",
           "Antrieb und Abtrieb. KA = 1.0 bei gleichförmigem Betrieb, etwa 1.25",
           "bei leichten, 1.5 bei mäßigen und 1.75 bis 2.25 bei starken Stößen.",

@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev libgl-dev fonts-nanum
-  libshp-dev libxlsxwriter-dev libzip-dev libpugixml-dev
+  libshp-dev libxlsxwriter-dev libzip-dev libpugixml-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-dbfread python3-ezdxf python3-openpyxl
+  python3 python3-dbfread python3-ezdxf python3-openpyxl python3-jsonschema
   libocct-data-exchange-dev ghostscript
   clang-14 libclang-rt-14-dev
   locales

@@ -11,7 +11,7 @@ namespace vx11 {
 enum class Command {
   FileNew, FileOpen, FileOpenTable, FileSave, FileSaveAs, FilePrint, FilePrinterSetup, FileConfig,
   File1, File2, File3, File4, FileExit,
-  EditText, EditDimensions, EditMaterial, EditLoad, EditPredesign,
+  EditText, EditDimensions, EditMaterial, EditLoad, EditPredesign, EditDesign,
   ViewStandard, ViewExcerpt, ViewQuick, ViewAssembly, ViewKey, ViewShaft, ViewHub, ViewErrorMessages,
   CadAssembly, CadKey, CadShaft, CadHub, CadQuick,
   DbKeyTable, DbMaterial, DbMaterialType, DbShaftSeries,

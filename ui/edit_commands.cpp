@@ -2,6 +2,7 @@
 #include "project/program_state.h"
 #include "ui/command_groups.h"
 #include "ui/docu_dialogs.h"
+#include "ui/form_auslegung.h"
 #include "ui/file_command_parts.h"
 #include "ui/form_vx11pre.h"
 #include "ui/form_vx11wst.h"
@@ -49,6 +50,7 @@ void install_edit_commands(Thh& window, ProgramState& state) {
   w.set_handler(Command::EditMaterial, [&w, &st] { edit_inputs(w, st, edit_materials, RateAfter::Always); });
   w.set_handler(Command::EditLoad, [&w, &st] { edit_inputs(w, st, edit_loads, RateAfter::Ok); });
   w.set_handler(Command::EditPredesign, [&w, &st] { edit_inputs(w, st, edit_predesign, RateAfter::Always); });
+  w.set_handler(Command::EditDesign, [&w, &st] { edit_inputs(w, st, edit_design, RateAfter::Ok); });
 }
 
 }  // namespace vx11

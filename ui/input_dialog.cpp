@@ -50,7 +50,7 @@ void InputDialog::prepare() {
     return;
   }
   // The buttons come last so that they close the tab order after the dialog's own controls.
-  auto* ok = side_button(QStringLiteral("OK"), "Button_ok", this);
+  auto* ok = side_button(ok_caption_, "Button_ok", this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { ok_clicked(); });
   auto* cancel = side_button(QStringLiteral("Abbrechen"), "Button_cancel", this);

@@ -71,6 +71,8 @@ class InputDialog : public QDialog {
   void add_unit_button(const QString& caption);
   // Dialogs with pictures of their own leave out "Hilfe&bild".
   void without_picture_button() { picture_button_ = false; }
+  // A dialog whose OK takes over a choice says so on the button.
+  void set_ok_caption(const QString& caption) { ok_caption_ = caption; }
   void switch_units();
   // A help-picture button for another help context (the loads dialog's "KA ?" and kin).
   QPushButton* picture_button(const char* name, const QString& caption, int help_number);
@@ -113,6 +115,7 @@ class InputDialog : public QDialog {
   QBoxLayout* buttons_;
   QString unit_caption_;
   bool picture_button_ = true;
+  QString ok_caption_ = QStringLiteral("OK");
   std::vector<BoundNumber> numbers_;
   std::vector<TextBinding> texts_;
   std::vector<UnitLabel> units_;

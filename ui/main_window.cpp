@@ -34,6 +34,7 @@ const ItemCaption kItemCaptions[] = {
     {Command::EditMaterial, [](const MenuCaptions& c) { return c.material; }},
     {Command::EditLoad, [](const MenuCaptions& c) { return c.edit_load; }},
     {Command::EditPredesign, [](const MenuCaptions& c) { return c.edit_predesign; }},
+    {Command::EditDesign, [](const MenuCaptions& c) { return c.edit_design; }},
     {Command::ViewStandard, [](const MenuCaptions& c) { return c.view_standard; }},
     {Command::ViewExcerpt, [](const MenuCaptions& c) { return c.view_excerpt; }},
     {Command::ViewQuick, [](const MenuCaptions& c) { return c.quick; }},
@@ -159,6 +160,7 @@ void Thh::build_menus() {
   for (C c : {C::EditText, C::EditDimensions, C::EditMaterial, C::EditLoad}) add_item(edit, c);
   edit->addSeparator();
   add_item(edit, C::EditPredesign);
+  add_item(edit, C::EditDesign);
 
   QMenu* view = add_menu(nullptr, "mi_View");
   add_item(view, C::ViewStandard);

@@ -55,6 +55,7 @@ const CaptionRow kMachineElement[] = {
     {&MenuCaptions::material, {"&Werkstoff", "&Material", "&Material", "소재선정(&M)"}},
     {&MenuCaptions::edit_load, {"&Last", "&Load", "&Incarca", "하중(&L)"}},
     {&MenuCaptions::edit_predesign, {"&Vorauslegung", "&Pre-Dimensioning", "&Pre-Dimensionare", "예비치수정의(&P)"}},
+    {&MenuCaptions::edit_design, {"Auslegungs&hilfe", "Design &Assistant", "&Asistent de proiectare", "설계도우미(&A)"}},
     {&MenuCaptions::woodruff_key, {"&Scheibenfeder", "&Woodruff Key", "&Woodruff Key", "&Woodruff Key"}},
     {&MenuCaptions::shaft, {"&Welle", "Sh&aft", "Arbore", "축(&a)"}},
     {&MenuCaptions::hub, {"&Nabe", "&Hub", "&Bucsa", "허브(&H)"}},

@@ -22,6 +22,7 @@ struct MenuCaptions {
   std::string material = "&Werkstoff";
   std::string edit_load = "&Last";
   std::string edit_predesign = "&Vorauslegung";
+  std::string edit_design = "Auslegungs&hilfe";
   std::string view = "&Ansicht";
   std::string view_standard = "&Standard";
   std::string view_excerpt = "&Auszug";

@@ -19,7 +19,7 @@ TEST(BatchSideBySide, FortyRunsOfAnUnprivilegedUserGiveFortyCorrectReports) {
   // The reference: one run alone.
   ASSERT_EQ(f.run("beispiel.vxk /I").exit_code, 0);
   const std::string reference = masked(f.read("beispiel.txt"));
-  ASSERT_NE(reference.find("Scheibenfeder DIN 6888 - 5 x 6.5"), std::string::npos);
+  ASSERT_NE(reference.find("Scheibenfeder DIN 6888 - 6 x 7.5"), std::string::npos);
   for (int i = 1; i <= 40; ++i) f.example("beispiel.vxk", "r" + std::to_string(i) + ".vxk");
   // The unprivileged user cannot write the tables: the folder belongs to the build's owner.
   const Outcome probe = f.script("test -w '" VX11_DATA_DIR "' || test -w '" VX11_DATA_DIR "/din6888.dbf' && echo writable", as);
@@ -61,7 +61,7 @@ TEST(BatchSideBySide, PlantedLinksInTheTemporaryFolderAreNotFollowed) {
     EXPECT_EQ(r.exit_code, 0) << r.err;
   }
   EXPECT_EQ(read_file(victim), "darf sich nicht \xE4ndern\n");
-  EXPECT_NE(f.read("beispiel.txt").find("Scheibenfeder DIN 6888 - 5 x 6.5"), std::string::npos);
+  EXPECT_NE(f.read("beispiel.txt").find("Scheibenfeder DIN 6888 - 6 x 7.5"), std::string::npos);
   auto left = f.temp_leftovers();
   std::sort(left.begin(), left.end());
   auto before = planted;

@@ -65,7 +65,7 @@ struct KeyChoiceCase {
 
 const KeyChoiceCase kKeyChoices[] = {
     {"smallest", "3", 1},        {"at_upper_limit", "4", 1}, {"just_above_limit", "4.04", 2},
-    {"example", "20", 12},       {"limit_22", "22", 12},     {"above_22", "22.5", 15},
+    {"example", "20", 15},       {"limit_22", "22", 15},     {"above_22", "22.5", 19},
     {"largest", "44", 22},       {"beyond_table", "50", 24},
 };
 

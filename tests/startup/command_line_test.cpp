@@ -71,7 +71,7 @@ TEST_F(CommandLine, ReportOfTheFileIsWrittenBesideIt) {
   const Outcome r = run("test.vxk /I");
   EXPECT_EQ(r.exit_code, 0) << r.out;
   const std::string report = read("test.txt");
-  EXPECT_NE(report.find("Scheibenfeder DIN 6888 - 5 x 6.5"), std::string::npos);
+  EXPECT_NE(report.find("Scheibenfeder DIN 6888 - 6 x 7.5"), std::string::npos);
   EXPECT_NE(report.find("Wellendurchmesser\td1\tmm"), std::string::npos);
   fs::create_directories(dir_ / "sub");
   fs::copy_file(dir_ / "test.vxk", dir_ / "sub" / "other.vxk");
@@ -90,10 +90,10 @@ TEST_F(CommandLine, RunsAtTheSameTimeKeepTheirOwnReports) {
   EXPECT_EQ(r.exit_code, 0) << r.out;
   for (int i = 1; i <= 8; ++i) {
     const std::string a = read("a" + std::to_string(i) + ".txt"), b = read("b" + std::to_string(i) + ".txt");
-    EXPECT_NE(a.find("DIN 6888 - 5 x 6.5"), std::string::npos) << i;
+    EXPECT_NE(a.find("DIN 6888 - 6 x 7.5"), std::string::npos) << i;
     EXPECT_EQ(a.find("DIN 6888 - 4 x 6.5"), std::string::npos) << i;
     EXPECT_NE(b.find("DIN 6888 - 4 x 6.5"), std::string::npos) << i;
-    EXPECT_EQ(b.find("DIN 6888 - 5 x 6.5"), std::string::npos) << i;
+    EXPECT_EQ(b.find("DIN 6888 - 6 x 7.5"), std::string::npos) << i;
     // The header names the scratch file of the temporary folder, the same in every run.
     const auto second_line = [](const std::string& report) {
       const auto from = report.find('\n') + 1;

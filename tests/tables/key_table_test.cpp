@@ -1,5 +1,7 @@
 #include "calc/key_table.h"
 
+#include "calc/rating.h"
+
 #include <gtest/gtest.h>
 
 #include "table_fixture.h"
@@ -37,8 +39,8 @@ TEST_F(KeyTableTest, SelectionCopiesTheConfirmedRow) {
   EXPECT_FALSE(rec.cancelled);
   EXPECT_EQ(rec.key_row_number, 4);
   const KeyRow& k = rec.key_row;
-  EXPECT_EQ(k.shaft_range_min_d1, 8);
-  EXPECT_EQ(k.shaft_range_max_d1, 10);
+  EXPECT_EQ(k.shaft_range_min_d1, 6);
+  EXPECT_EQ(k.shaft_range_max_d1, 8);
   EXPECT_EQ(k.key_width_b, 2);
   EXPECT_EQ(k.key_height_h, 3.7L);
   EXPECT_EQ(k.key_diameter_d2, 10);
@@ -88,6 +90,41 @@ TEST_F(KeyTableTest, RefreshReadsTheRowAgain) {
   EXPECT_EQ(rec.key_row.key_width_b, 10);  // the last row
   EXPECT_EQ(rec.key_row_number, 30);
   EXPECT_TRUE(ui.shown.empty());
+}
+
+// The shipped rows the standard's first page corrected: one shaft range per key width (allocation
+// I), none for the automotive 2.5 x 3.7, and the series-B depths of 3 x 3.7 (t1 + t2 = h + 0.2).
+TEST_F(KeyTableTest, ShippedRangesAndSeriesBDepths) {
+  const struct {
+    int record;
+    Real b, h, d1_min, d1_max;
+  } ranges[] = {{1, 1, 1.4L, 3, 4},   {2, 1.5L, 2.6L, 4, 6}, {3, 2, 2.6L, 6, 8},    {4, 2, 3.7L, 6, 8},
+                {5, 2.5L, 3.7L, 0, 0}, {6, 3, 3.7L, 8, 10}, {9, 4, 5, 10, 12},     {12, 5, 6.5L, 12, 17},
+                {15, 6, 7.5L, 17, 22}, {19, 8, 9, 22, 38},  {22, 10, 11, 38, 44}};
+  for (const auto& r : ranges) {
+    rec.key_row_number = r.record;
+    refresh_key_row(ctx);
+    SCOPED_TRACE(r.record);
+    EXPECT_EQ(rec.key_row.key_width_b, r.b);
+    EXPECT_EQ(rec.key_row.key_height_h, r.h);
+    EXPECT_EQ(rec.key_row.shaft_range_min_d1, r.d1_min);
+    EXPECT_EQ(rec.key_row.shaft_range_max_d1, r.d1_max);
+  }
+  rec.key_row_number = 6;
+  refresh_key_row(ctx);
+  EXPECT_EQ(rec.key_row.shaft_groove_depth_t1_b, 2.8L);
+  EXPECT_EQ(rec.key_row.hub_groove_depth_t2_b, 1.1L);
+  EXPECT_EQ(rec.key_row.shaft_groove_depth_t1_a, 2.5L);
+  EXPECT_EQ(rec.key_row.hub_groove_depth_t2_a, 1.4L);
+
+  // Without a range the warning always comes for 2.5 x 3.7, whatever the shaft.
+  rec.key_row_number = 5;
+  rec.shaft_diameter_d = 8;
+  run_rating(ctx);
+  ASSERT_FALSE(rec.fatal_error);
+  bool warned = false;
+  for (int n = 1; n <= messages.count(); ++n) warned = warned || messages.entry(n) == rating_text::kOutsideRange;
+  EXPECT_TRUE(warned);
 }
 
 TEST_F(KeyTableTest, MissingKeyTableCancelsTheRefresh) {

@@ -50,6 +50,9 @@ TEST_F(MainWindow, MenuTreeOrder) {
             (V{"mi_fileNew", "mi_fileOpen", "mi_fileOpenTable", "mi_FileSave", "mi_FileSaveAs", "-",
                "mi_fileprint", "mi_fileprintersetup", "-", "mi_fileConfig", "-", "mi_file1", "mi_file2",
                "mi_file3", "mi_file4", "N10", "mi_fileexit"}));
+  EXPECT_EQ(items_of(w.findChild<QMenu*>("mi_Edit")),
+            (V{"mi_EditText", "mi_editabmessungen", "mi_EditMaterial", "mi_editLast", "-", "mi_editvorauslegung",
+               "mi_editauslegung"}));
   EXPECT_EQ(items_of(w.findChild<QMenu*>("mi_View")),
             (V{"mi_ViewStandard", "mi_ViewExcerpt", "-", "mi_viewQuick", "-", "mi_viewva", "mi_viewscheibenfeder",
                "mi_viewwelle", "mi_viewnabe", "-", "mi_viewErrorMessages"}));
@@ -111,6 +114,18 @@ TEST_F(MainWindow, CaptionsPerLanguageThroughTheItems) {
     EXPECT_EQ(text(Command::LanguageGerman), QStringLiteral("&Deutsch"));
     EXPECT_EQ(text(Command::DbKeyTable), QStringLiteral("DIN &6888"));
     EXPECT_EQ(text(Command::HelpAbout), QStringLiteral("&VX11"));
+  }
+}
+
+TEST_F(MainWindow, DesignAidCaptionsInEveryLanguage) {
+  EXPECT_EQ(text(Command::EditDesign), QStringLiteral("Auslegungs&hilfe"));
+  const std::pair<int, const char*> cases[] = {{kLanguageEnglish, "Design &Assistant"},
+                                               {kLanguageRomanian, "&Asistent de proiectare"},
+                                               {kLanguageKorean, "\uc124\uacc4\ub3c4\uc6b0\ubbf8(&A)"},
+                                               {kLanguageGerman, "Auslegungs&hilfe"}};
+  for (const auto& [code, caption] : cases) {
+    w.set_language(code);
+    EXPECT_EQ(text(Command::EditDesign), QString::fromUtf8(caption)) << code;
   }
 }
 

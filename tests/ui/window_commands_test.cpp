@@ -115,7 +115,7 @@ TEST_F(WindowCommands, ErrorMessagesItemCountsTheMessagesOfTheRating) {
     const char* file;
     int count;
   };
-  for (const Case& c : {Case{"ueberlast", 3}, Case{"zwei_federn", 0}, Case{"beispiel", 2}}) {
+  for (const Case& c : {Case{"ueberlast", 4}, Case{"zwei_federn", 0}, Case{"beispiel", 1}}) {
     open(example(c.file));
     EXPECT_EQ(state->messages.count(), c.count) << c.file;
     EXPECT_EQ(item(Command::ViewErrorMessages)->text(),
@@ -164,6 +164,8 @@ TEST_F(WindowCommands, InputDialogsRateWhereTheyShould) {
       {"dimensions cancelled", Command::EditDimensions, Qt::Key_Escape, false, false},
       {"materials cancelled", Command::EditMaterial, Qt::Key_Escape, true, false},
       {"predesign cancelled", Command::EditPredesign, Qt::Key_Escape, true, false},
+      {"design aid cancelled", Command::EditDesign, Qt::Key_Escape, false, false},
+      {"design aid takes its proposal", Command::EditDesign, Qt::Key_Return, true, true},
   };
   open(example("beispiel"));
   for (const auto& c : cases) {
@@ -238,8 +240,9 @@ TEST_F(WindowCommands, ChangeLogCommandsKeepTheirChangesForTheCloseQuery) {
 TEST_F(WindowCommands, CommandsWithoutHandlersStayDisabled) {
   for (Command c : {Command::FileNew, Command::FileOpen, Command::FileSave, Command::FileSaveAs, Command::FileConfig,
                     Command::EditText, Command::EditDimensions, Command::EditMaterial, Command::EditLoad,
-                    Command::EditPredesign, Command::ViewStandard, Command::ViewExcerpt, Command::DbKeyTable,
-                    Command::DbShaftSeries, Command::DocDrawingInfo, Command::Document5, Command::DocumentSetup})
+                    Command::EditPredesign, Command::EditDesign, Command::ViewStandard, Command::ViewExcerpt,
+                    Command::DbKeyTable, Command::DbShaftSeries, Command::DocDrawingInfo, Command::Document5,
+                    Command::DocumentSetup})
     EXPECT_TRUE(item(c)->isEnabled()) << command_item_name(c);
   EXPECT_TRUE(item(Command::FileOpenTable)->isEnabled());
   // The view group's commands are not installed on this bench.
