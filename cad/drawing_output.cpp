@@ -191,7 +191,7 @@ void DrawingOutput::OpenOutput(int code) {
   file_ = std::make_unique<std::ofstream>(file_name_, std::ios::binary | std::ios::trunc);
   if (!*file_) {
     file_.reset();
-    fail("Datei " + file_name_ + " kann nicht angelegt werden");
+    fail("Datei " + nameText(file_name_) + " kann nicht angelegt werden");
     return;
   }
   std::iostream* scratch = nullptr;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <sstream>
 #include <system_error>
 
 #include <unistd.h>
@@ -500,7 +501,7 @@ void import_configuration(const std::string& path, Configuration& config, const 
                           const std::string& start_folder, Interaction& ui, bool& cancelled) {
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) {
-    ui.message(kCaptionError, "File " + path + " not found !");
+    ui.message(kCaptionError, "File " + nameText(path) + " not found !");
     cancelled = true;
     return;
   }
@@ -520,17 +521,10 @@ void write_configuration(std::ostream& out, const Configuration& config, const P
 void write_configuration(const Configuration& config, const std::string& config_folder,
                          const ProgramIdentity& id, Interaction& ui, bool& cancelled) {
   const std::string path = with_slash(config_folder) + id.configuration_file();
-  std::ofstream out;
-  if (!create_file(out, path, ui)) {
-    cancelled = true;
-    return;
-  }
+  // Written whole in memory first: the file on disk is replaced only by a complete new one.
+  std::ostringstream out;
   write_configuration(out, config, id);
-  out.close();
-  if (out.fail()) {
-    ui.message(kCaptionError, "Datei " + path + " kann nicht geschrieben werden !");
-    cancelled = true;
-  }
+  if (!save_file(path, out.view(), ui, id.title)) cancelled = true;
 }
 
 void check_folders(Configuration& config, const std::string& start_folder, const std::string& data_folder,

@@ -21,7 +21,7 @@ namespace {
 // The last input line of the file: a file that ends before it holds no usable inputs.
 constexpr int kLastInputLine = 48;
 
-std::string quoted(const std::string& path) { return "\"" + toCodePage850(path) + "\""; }
+std::string quoted(const std::string& path) { return "\"" + nameText(path) + "\""; }
 
 std::string filter(const Session& s) { return "*." + s.data_extension; }
 
@@ -72,7 +72,7 @@ bool check_overwrite(InputFileContext& ctx, const std::string& path, bool ask) {
   if (exists && ask && chosen_name(path).find("aktuell") == std::string::npos) {
     ctx.help_number = help::kOverwriteQuestion;
     const Answer a = ctx.ui.ask_yes_no_cancel(
-        ctx.id.title, toCodePage850(path) + " existiert bereits.   \x81" "berschreiben ?");
+        ctx.id.title, nameText(path) + " existiert bereits.   \x81" "berschreiben ?");
     if (a != Answer::Yes) {
       ctx.rec.cancelled = true;
       return false;
@@ -150,7 +150,7 @@ void read_input_file(InputFileContext& ctx, const std::string& name) {
   std::ifstream in;
   if (!open_for_reading(path, in)) {
     if (errno == ENOENT || errno == ENOTDIR)
-      refuse(ctx, "File " + toCodePage850(path) + " not found !");
+      refuse(ctx, "File " + nameText(path) + " not found !");
     else
       refuse(ctx, "Datei " + quoted(path) + " nicht lesbar: I/O-Error " + fmtInt(errno));
     return;

@@ -7,8 +7,46 @@
 
 namespace vx11 {
 
+// The file a write to `path` must change: `path` itself, or, when it is a symbolic link (or a chain
+// of them), the file the link points to, so that saving through a link keeps the link and updates
+// its target. A dangling link gives the path the link names.
+std::string link_target(const std::string& path);
+
 // 0 on success, else the errno of the step that failed; the old file is then untouched and no
-// temporary file is left behind. A new file gets the usual permissions, a replaced one keeps its own.
+// temporary file is left behind. A new file gets the usual permissions, a replaced one keeps its own
+// (mode, and owner where the process may set it). Writes through symbolic links (see link_target).
 int replace_file(const std::string& path, std::string_view bytes);
+
+// A replacement that another writer fills: a new file beside the (link-resolved) target, which
+// `commit` puts in the target's place once it is complete. Without a commit, or when the commit
+// fails, the new file is removed again and the target stays as it was.
+class ReplacementFile {
+ public:
+  // `suffix` ends the temporary name (libraries that insist on an extension need it).
+  explicit ReplacementFile(const std::string& path, std::string_view suffix = ".tmp");
+  ~ReplacementFile();
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+  // 0 when the new file was created, else the errno of its creation.
+  int error() const { return error_; }
+  const std::string& temp_path() const { return temp_; }
+  const std::string& target() const { return target_; }
+  // Descriptor of the new file, open for writing; -1 after a failed creation.
+  int descriptor() const { return fd_; }
+
+  // Writes every byte to the new file; 0 or the errno of the failed write.
+  int write(std::string_view bytes);
+  // Puts the new file on disk (flush, close), gives it the target's mode and renames it over the
+  // target; 0 or the errno of the step that failed.
+  int commit();
+
+ private:
+  std::string target_;
+  std::string temp_;
+  int fd_ = -1;
+  int error_ = 0;
+  bool committed_ = false;
+};
 
 }  // namespace vx11

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "project/paths.h"
+#include "report/text.h"
 #include "report/window_copy.h"
 
 extern char** environ;
@@ -76,12 +77,12 @@ void SpawnProcessStarter::collect_finished() {
 
 void LpTextPrinter::print(const std::string& cp850_path) {
   if (!std::filesystem::exists(cp850_path)) {
-    ui_.message(kCaptionError, cp850_path + " not found !");
+    ui_.message(kCaptionError, nameText(cp850_path) + " not found !");
     return;
   }
   const std::string copy = with_slash(temp_folder_.empty() ? temporary_folder() : temp_folder_) + "outprint.txt";
   if (!write_window_copy(format_, cp850_path, copy)) {
-    ui_.message(kCaptionError, "Schreibfehler: " + copy);
+    ui_.message(kCaptionError, "Schreibfehler: " + nameText(copy));
     return;
   }
   if (!starter_.exists("lp") || !starter_.start({"lp", "--", copy})) ui_.message(kCaptionError, "lp not found");

@@ -206,11 +206,11 @@ bool import_input_data(SpreadsheetContext& ctx, SpreadsheetLink& link, const std
   bool any = false;
   for (const auto& line : lines) any = any || !line.empty();
   if (!any) {
-    refuse(ctx, std::string(spreadsheet_text::kNoInputLines) + "\"" + toCodePage850(path) + "\" !");
+    refuse(ctx, std::string(spreadsheet_text::kNoInputLines) + "\"" + nameText(path) + "\" !");
     return false;
   }
   if (!write_whole_file(target_path, input_file_text(lines))) {
-    refuse(ctx, "Schreibfehler: " + toCodePage850(target_path));
+    refuse(ctx, "Schreibfehler: " + nameText(target_path));
     return false;
   }
   return true;
@@ -233,7 +233,7 @@ PrintoutOutcome printout_to_spreadsheet(SpreadsheetContext& ctx, SpreadsheetLink
   if (copy.empty() || ctx.cancelled) return PrintoutOutcome::Failed;
   std::ifstream in(copy, std::ios::binary);
   if (!in.is_open()) {
-    refuse(ctx, toCodePage850(copy) + " not found !");
+    refuse(ctx, nameText(copy) + " not found !");
     return PrintoutOutcome::Failed;
   }
   WorkbookLayout layout;

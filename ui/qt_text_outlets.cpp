@@ -46,7 +46,7 @@ void QtTextPrinter::print(const std::string& cp850_path) {
 void QtTextWindow::show(const TextWindowRequest& request) {
   QFile f(QString::fromStdString(request.converted_path));
   if (!f.open(QIODevice::ReadOnly)) {
-    ui_.message(kCaptionError, request.converted_path + " not found !");
+    ui_.message(kCaptionError, nameText(request.converted_path) + " not found !");
     return;
   }
   const QString text = QString::fromUtf8(f.readAll());

@@ -36,8 +36,10 @@ int run_window(ProgramState* state, int argc, char** argv) {
     frontend.set_help(window.help);
     window.show();
     code = app.exec();
+    // Still inside the window's scope: a failed write is shown in a box and its retry question
+    // can be answered there, not lost on standard error.
+    save_session(st);
   }
-  save_session(st);
   return code;
 }
 
