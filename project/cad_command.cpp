@@ -25,7 +25,7 @@ void write_cad_output(ProgramState& st, const std::string& file, int format, int
   DisplayList list;
   SurfaceView surface_view;
   GraphicsSurface surface(graphics, list, st.rec.cancelled, surface_view);
-  CommandLineStarter starter;
+  CommandLineStarter starter(st.outlets.starter);
   DrawingOutput out(CadContext{cad, st.format, st.messages, st.ui, st.rec.cancelled, surface, starter, nullptr});
   out.batch = true;
   out.project_file = file;

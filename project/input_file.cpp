@@ -79,11 +79,13 @@ bool check_overwrite(InputFileContext& ctx, const std::string& path, bool ask) {
     }
   }
   // An existing file is never emptied here: the save replaces it only once the new one is complete.
-  // Its write protection still counts, although the replacing rename would not need it.
+  // Its write protection still counts, although the replacing rename would not need it. A link
+  // stands for the file it points to, which the save writes (also when it does not exist yet).
   bool valid = exists && !S_ISDIR(st.st_mode) && access(path.c_str(), W_OK) == 0;
   if (!exists) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    valid = fd >= 0 && close(fd) == 0 && unlink(path.c_str()) == 0;
+    const std::string target = link_target(path);
+    const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    valid = fd >= 0 && close(fd) == 0 && unlink(target.c_str()) == 0;
   }
   if (!valid) {
     refuse(ctx, "Ung\x81ltiger Dateiname " + quoted(path) + " !");

@@ -45,6 +45,11 @@ std::string link_target(const std::string& path) {
 }
 
 ReplacementFile::ReplacementFile(const std::string& path, std::string_view suffix) : target_(link_target(path)) {
+  // A write-protected file stays protected: the rename would replace it without asking its mode.
+  if (access(target_.c_str(), F_OK) == 0 && access(target_.c_str(), W_OK) != 0) {
+    error_ = errno;
+    return;
+  }
   // The temporary name lies in the target's folder, so the final rename stays on one file system.
   const std::string folder = folder_of(target_);
   const std::string base = target_.substr(folder.size());

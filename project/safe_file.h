@@ -14,7 +14,9 @@ std::string link_target(const std::string& path);
 
 // 0 on success, else the errno of the step that failed; the old file is then untouched and no
 // temporary file is left behind. A new file gets the usual permissions, a replaced one keeps its own
-// (mode, and owner where the process may set it). Writes through symbolic links (see link_target).
+// (mode, and owner where the process may set it); a file the process may not write is refused
+// (EACCES), as its folder would let the rename replace it. Writes through symbolic links (see
+// link_target). The folder must take a new file: there is no writing in place.
 int replace_file(const std::string& path, std::string_view bytes);
 
 // A replacement that another writer fills: a new file beside the (link-resolved) target, which

@@ -560,13 +560,7 @@ void ReportStream::hand_over() {
 }
 
 void ReportStream::start_program(const std::string& program, const std::string& file) {
-  std::vector<std::string> argv = split_command_line(program);
-  if (argv.empty() || !context_.outlets.starter.exists(argv[0])) {
-    context_.ui.message(kCaptionError, program + " not found");
-    return;
-  }
-  argv.push_back(file);
-  if (!context_.outlets.starter.start(argv)) context_.ui.message(kCaptionError, program + " not found");
+  start_with_file(context_.outlets.starter, context_.ui, program, file);
 }
 
 }  // namespace vx11

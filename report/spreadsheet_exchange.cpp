@@ -67,7 +67,7 @@ bool publish(SpreadsheetContext& ctx, SpreadsheetLink& link, const std::vector<S
     return false;
   }
   link.workbook = path;
-  argv.push_back(path);
+  argv.push_back(file_argument(path));
   if (!ctx.starter.start(argv)) {
     refuse(ctx, cannot_start);
     return false;
@@ -111,12 +111,12 @@ class ChannelSettingsGuard {
 
 std::vector<std::string> spreadsheet_command(const SpreadsheetLink& link, ProcessStarter& starter) {
   std::vector<std::string> argv;
-  if (!trimBlanks(link.program).empty())
+  if (!trimBlanks(link.program).empty() && !is_windows_program(link.program))
     argv = split_command_line(link.program);
   else if (starter.exists("soffice"))
     argv = {"soffice", "--calc"};
   else
-    argv = {"xdg-open"};
+    argv = {kDefaultOpener};
   if (argv.empty() || !starter.exists(argv[0])) return {};
   return argv;
 }

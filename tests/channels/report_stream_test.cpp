@@ -548,22 +548,7 @@ TEST_F(Stream, WriteFailureIsReportedAndStopsTheStream) {
   EXPECT_EQ(ui_.shown[0], "Fehler : |Schreibfehler: " + dir_ + "OUTDOS.TXT");
 }
 
-TEST(CommandLine, SplitsLikeAShell) {
-  struct Case {
-    const char* line;
-    std::vector<std::string> words;
-  };
-  const Case cases[] = {
-      {"xdg-open", {"xdg-open"}},
-      {"  kate   --new  ", {"kate", "--new"}},
-      {"\"/opt/my editor/bin/ed\" -x", {"/opt/my editor/bin/ed", "-x"}},
-      {"prog \"\" end", {"prog", "", "end"}},
-      {"prog \"a \\\"b\\\"\"", {"prog", "a \"b\""}},
-      {"", {}},
-  };
-  for (const auto& k : cases) EXPECT_EQ(split_command_line(k.line), k.words) << k.line;
-  EXPECT_FALSE(find_program("sh").empty());
-  EXPECT_TRUE(find_program("no-such-program-here").empty());
+TEST(PrinterPort, DeviceOfThePortNumber) {
   EXPECT_EQ(printer_port_device(1), "/dev/lp0");
   EXPECT_EQ(printer_port_device(4), "/dev/lp3");
 }
