@@ -546,7 +546,7 @@ void check_folders(Configuration& config, const std::string& start_folder, const
   if (!holds_a_file(config.plt_folder)) show("ung\x81" "ltiger PLT Ordner konfiguriert");
   if (!folder_takes_files(config.temp_folder)) {
     show("ung\x81" "ltiger Ordner f\x81" "r tempor\x84" "re Dateien konfiguriert");
-    const auto answer = ui.ask_text("Ordner f\x81" "r tempor\x84" "re Dateien", "", config.temp_folder);
+    const auto answer = ui.ask_text("Ordner f\x81" "r tempor\x84" "re Dateien", "", nameText(config.temp_folder));
     if (answer && !trimBlanks(*answer).empty()) config.temp_folder = with_slash(cut_text(*answer, 60));
   }
   if (!folder_takes_files(config.edi_folder)) show("ung\x81" "ltiger EDI Ordner konfiguriert");

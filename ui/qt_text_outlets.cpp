@@ -35,7 +35,7 @@ TextPrintout text_printout(const Configuration& config) {
 void QtTextPrinter::print(const std::string& cp850_path) {
   std::ifstream in(cp850_path, std::ios::binary);
   if (!in) {
-    ui_.message(kCaptionError, cp850_path + " not found !");
+    ui_.message(kCaptionError, nameText(cp850_path) + " not found !");
     return;
   }
   std::ostringstream bytes;

@@ -660,16 +660,18 @@ void Tconfig::refill_plot_lines() {
   const int current = plot_lines_->currentRow();
   plot_lines_->clear();
   for (std::size_t i = 0; i < work_.plot_command_lines.size(); ++i)
-    plot_lines_->addItem(QStringLiteral("%1: ").arg(i + 1) + shown(work_.plot_command_lines[i]));
+    plot_lines_->addItem(QStringLiteral("%1: ").arg(i + 1) + QString::fromStdString(work_.plot_command_lines[i]));
   plot_lines_->setCurrentRow(current >= 0 ? current : 0);
 }
 
 void Tconfig::edit_plot_line(int row) {
   if (row < 0 || row >= kPlotCommandSlots) return;
   auto& line = work_.plot_command_lines[static_cast<std::size_t>(row)];
-  const auto text = ask_text(this, help_, QStringLiteral("ZEICHNR-Kommandozeile %1").arg(row + 1), 0, shown(line));
+  // A command line of program and folder names, kept as typed.
+  const auto text = ask_text(this, help_, QStringLiteral("ZEICHNR-Kommandozeile %1").arg(row + 1), 0,
+                             QString::fromStdString(line));
   if (!text) return;
-  line = typed(*text);
+  line = text->toStdString();
   work_.plot_command_count = std::max(work_.plot_command_count, row + 1);
   refill_plot_lines();
   plot_lines_->setCurrentRow(row);
