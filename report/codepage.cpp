@@ -131,17 +131,6 @@ std::string namesInCodePage850(std::string_view text) {
   return out;
 }
 
-std::size_t shownLength(std::string_view text) {
-  std::size_t n = 0;
-  bool in_name = false;
-  for (const char c : text) {
-    if (c == kNameStart) in_name = true;
-    else if (c == kNameEnd) in_name = false;
-    else if (!in_name || (static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;  // UTF-8: count lead bytes only
-  }
-  return n;
-}
-
 std::string cp850ToUtf8(std::string_view cp850) { return around_names(cp850, cp850_to_utf8); }
 
 std::string transliterate(std::string_view s) {

@@ -43,8 +43,6 @@ std::string nameText(std::string_view name);
 std::string plainNames(std::string_view text);
 // The text for a file kept in code page 850: the marks dropped, each name in code page 850.
 std::string namesInCodePage850(std::string_view text);
-// Characters the text shows: a marked name counts its UTF-8 characters, the marks nothing.
-std::size_t shownLength(std::string_view text);
 std::string transliterate(std::string_view cp850);
 
 // Text for an HTML page: "&", "<", ">" and the double quote as character references, so a text
