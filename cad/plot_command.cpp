@@ -106,7 +106,8 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
   // batch run) that keeps giving the same unusable answer.
   for (int tries = 0;; ++tries) {
     if (tries == kMaxPromptTries) return std::nullopt;
-    dir = ui.ask_text(title, "Programmverzeichnis von " + program_file, folder);
+    // A folder is asked for as a name: the answer comes back as the file system's name.
+    dir = ui.ask_text(title, "Programmverzeichnis von " + program_file, nameText(folder));
     if (!dir) return std::nullopt;
     if (!trimBlanks(*dir).empty()) break;
   }
@@ -122,7 +123,7 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
   int port = 1;
   std::string out_file;
   if (interface == PlotInterface::File) {
-    auto name = ui.ask_text(title, "Name der Ausgabedatei", "");
+    auto name = ui.ask_text(title, "Name der Ausgabedatei", nameText(""));
     if (!name) return std::nullopt;
     out_file = leftPart(trimBlanks(*name), 30);
   } else {
@@ -164,12 +165,12 @@ std::optional<std::string> promptCommandLine(Interaction& ui, const FormatSettin
   if (line.size() <= kMaxPassedCommandLine) return line;
   ui.message(kCaptionInfo, "Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt.");
   for (int tries = 0; tries < kMaxPromptTries; ++tries) {
-    auto name = ui.ask_text(title, "Name der Batch-Datei (ohne .bat)", "");
+    auto name = ui.ask_text(title, "Name der Batch-Datei (ohne .bat)", nameText(""));
     if (!name) return std::nullopt;
     const std::string n = trimBlanks(*name);
     if (n.empty() || n.size() > 20 || n.find('.') != std::string::npos || n.find('/') != std::string::npos) continue;
     if (auto path = writeBatchFile(temp_folder, n, line)) return path;
-    ui.message(kCaptionError, "Datei " + n + ".BAT " + "kann nicht angelegt werden");
+    ui.message(kCaptionError, "Datei " + nameText(n + ".BAT") + " " + "kann nicht angelegt werden");
   }
   return std::nullopt;
 }

@@ -1,16 +1,14 @@
-// Starting an external program from a command line: no shell, never waiting for it.
+// Starting the plot program from its command line, with the result codes its messages know. The
+// start itself is the program's one process starter (report/process_starter.h).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include <sys/types.h>
+#include "report/process_starter.h"
 
 namespace vx11 {
-
-// Splits a command line at blanks; double quotes group words with blanks.
-std::vector<std::string> splitCommandLine(std::string_view line);
 
 // Result codes of a start: above 31 the program runs; 0 out of memory, 2 file not found,
 // 3 path not found, other values 4..31 a start error of that number.
@@ -19,15 +17,22 @@ inline constexpr int kStarted = 32;
 // The message for a result code, empty when the program runs.
 std::string startResultMessage(int code);
 
-// Starts programs and reaps those that have ended without blocking.
 class CommandLineStarter {
  public:
+  // With a starter of its own (a screen that starts nothing, tests).
+  CommandLineStarter();
+  // Through the program's starter, which the window keeps collecting ended programs from.
+  explicit CommandLineStarter(ProcessStarter& starter);
   virtual ~CommandLineStarter();
+  CommandLineStarter(const CommandLineStarter&) = delete;
+  CommandLineStarter& operator=(const CommandLineStarter&) = delete;
+
+  // Splits the line by split_command_line and starts it; a result code.
   virtual int start(std::string_view command_line);
 
  private:
-  void reap();
-  std::vector<pid_t> running_;
+  std::unique_ptr<SpawnProcessStarter> own_;
+  ProcessStarter* starter_;
 };
 
 }  // namespace vx11

@@ -1,4 +1,7 @@
 // One dBase table file held open through shapelib, its header checked first; fields by number.
+// The file is read through the library and never written in place: every change is made by the
+// library in a copy beside the file, which replaces the file only once it is complete and checked,
+// so a full disk or a write error leaves the table byte for byte as it was.
 #pragma once
 
 #include <memory>
@@ -7,6 +10,8 @@
 #include <vector>
 
 namespace vx11 {
+
+class ReplacementFile;
 
 struct DbfField {
   std::string name;
@@ -28,7 +33,8 @@ class DbfTable {
   DbfTable& operator=(const DbfTable&) = delete;
 
   // Opens after checking the header; on failure returns false and sets `problem` (code page 850).
-  // `unreadable` tells a file that cannot be read at all from one that is damaged.
+  // `unreadable` tells a file that cannot be read at all from one that is damaged. `writable` asks
+  // for changes; they are allowed when the file and its folder take writes.
   bool open(const std::string& path, bool writable, std::string& problem, bool& unreadable);
   void close();
   bool is_open() const { return handle_ != nullptr; }
@@ -48,14 +54,14 @@ class DbfTable {
   // The raw bytes of a record, deletion flag first; empty when out of range.
   std::string raw(int record) const;
 
-  // Writes need a writable table; values must fit their field (see fit_value).
+  // Changes need a writable table; values must fit their field (see fit_value). Each call is one
+  // complete replacement of the file; on failure `problem` says why and the file is unchanged.
   bool write(int record, int field, std::string_view value, std::string& problem);
-  bool set_deleted(int record, bool deleted);
+  bool set_deleted(int record, bool deleted, std::string& problem);
   // Appends a blank record and returns its number, 0 on failure.
-  int append_blank();
-  // Puts what was written so far into the file (the changed record and the record count), which
-  // the library otherwise keeps until another record is read or the table is closed.
-  void flush();
+  int append_blank(std::string& problem);
+  // Appends records with values by field position (the rest blank), all or none.
+  bool append_rows(const std::vector<std::vector<std::string>>& rows, std::string& problem);
   // Rewrites the file without deleted records; the table stays open on the new file.
   bool pack(std::string& problem);
 
@@ -65,6 +71,13 @@ class DbfTable {
  private:
   struct Handle;
   bool reopen(std::string& problem);
+  // Copies the file beside itself, lets `change` work on the copy through the library and puts the
+  // copy in the file's place when the library wrote it without an error and it holds `records`
+  // records. The table stays open: on the new file, or after a failure on the untouched old one.
+  template <typename Change>
+  bool change_copy(Change&& change, int records, std::string& problem);
+  // The end of every change: checks what the library wrote into the copy and puts it in place.
+  bool replace_with(ReplacementFile& copy, int records, std::string& problem);
   Handle* handle_ = nullptr;
   bool writable_ = false;
   std::string path_;

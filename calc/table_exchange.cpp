@@ -3,8 +3,10 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <sstream>
 
 #include "calc/table_object.h"
+#include "project/safe_file.h"
 #include "report/text.h"
 
 namespace vx11 {
@@ -13,33 +15,19 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
-std::string html_escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
-bool write_failed(CalcContext& ctx, const std::string& path) {
-  ctx.ui.message(kCaptionError, "Datei " + path + " kann nicht geschrieben werden !");
+bool write_failed(CalcContext& ctx, const std::string& path, int error) {
+  ctx.ui.message(kCaptionError, "Datei " + nameText(path) + " kann nicht geschrieben werden !  I/O-Error " +
+                                    std::to_string(error));
   ctx.rec.cancelled = true;
   return false;
 }
 
-// The one place where these exports open their file.
+// The one place where these exports write their file: whole or not at all (replace_file).
 template <typename Writer>
 bool write_file(CalcContext& ctx, const std::string& path, Writer&& write) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return write_failed(ctx, path);
+  std::ostringstream out;
   write(out);
-  out.close();
-  if (out.fail()) return write_failed(ctx, path);
+  if (const int err = replace_file(path, out.view()); err != 0) return write_failed(ctx, path, err);
   return true;
 }
 
@@ -58,18 +46,17 @@ bool append_checked(CalcContext& ctx, const std::vector<std::vector<std::string>
       return false;
     }
   }
-  for (const auto& row : rows)
-    if (!t.append_values(ctx, row)) return false;
-  return true;
+  return rows.empty() || t.append_rows(ctx, rows);
 }
 
 }  // namespace
 
 void write_table_html(std::ostream& out, const TableObject& t, const FormatSettings& s,
                       const HtmlPageHeader& header) {
-  const auto text = [&](std::string_view cp850) { return html_escaped(toWindows(s, cp850)); };
-  const std::string file = text(t.file_name());
-  out << "<HTML>" << kEol << "<HEAD><TITLE>" << file << "</TITLE></HEAD>" << kEol
+  const auto text = [&](std::string_view cp850) { return htmlEscaped(toWindows(s, cp850)); };
+  // The file name is the file system's own: escaped, never converted.
+  const std::string file = htmlEscaped(t.file_name());
+  out << "<HTML>" << kEol << "<HEAD>" << kHtmlCharset << "<TITLE>" << file << "</TITLE></HEAD>" << kEol
       << "<BODY BGCOLOR=\"C0C0C0\">" << kEol << "<P>" << text(header.title_line) << "</P>" << kEol
       << "<P>" << file << "</P>" << kEol << "<P>" << text(header.date) << " - " << text(header.time) << "</P>"
       << kEol << "<HR>" << kEol << "<TABLE BORDER=\"1\" WIDTH= \"100%\">" << kEol << "<TR>";

@@ -11,6 +11,7 @@
 
 #include "calc/calc_context.h"
 #include "report/format.h"
+#include "report/text.h"
 
 namespace vx11 {
 
@@ -71,7 +72,7 @@ bool contains_without_case(std::string_view hay, std::string_view needle) {
 }  // namespace
 
 std::string table_not_found_text(const std::string& path) {
-  return "Datei " + path + " " + "nicht gefunden oder kein Zugriffsrecht" + " !";
+  return "Datei " + nameText(path) + " " + "nicht gefunden oder kein Zugriffsrecht" + " !";
 }
 
 std::string cut_field_text(const TableObject& table, int i, std::size_t max_length) {
@@ -89,7 +90,7 @@ long long field_integer(const TableObject& table, int i) {
 
 std::string table_open_problem_text(const std::string& path, const std::string& problem, bool unreadable) {
   if (unreadable) return table_not_found_text(path);
-  return "Datei " + path + " ist besch\x84" "digt (" + problem + ") !";
+  return "Datei " + nameText(path) + " ist besch\x84" "digt (" + problem + ") !";
 }
 
 void TableObject::set_folders(std::string table_folder, std::string temp_folder) {
@@ -313,7 +314,7 @@ void TableObject::browse(CalcContext& ctx, int mode) {
   if (request.mode == BrowseMode::Edit && !make_editable(ctx)) return;
   request.caption = request.mode == BrowseMode::Select
                         ? title2_ + "   " + title1_
-                        : title2_ + "  " + title1_ + "  (" + file_name_ + ")";
+                        : title2_ + "  " + title1_ + "  (" + nameText(file_name_) + ")";
   request.help_number = ctx.help_number;
   request.working_on_copy = on_copy_;
   if (request.mode == BrowseMode::Edit && on_copy_) ctx.ui.message(kCaptionInfo, kEditingCopyNotice);
@@ -329,43 +330,32 @@ void TableObject::browse(CalcContext& ctx, int mode) {
 bool TableObject::set_field_text(CalcContext& ctx, int i, std::string_view text) {
   if (!make_editable(ctx)) return false;
   std::string problem;
+  // Each edit replaces the file at once: it is in the file, not only when the table is closed.
   if (!table_.write(current_, i, text, problem)) return fail(ctx, problem);
-  // An edit in the browser is in the file at once, not only when the table is closed.
-  table_.flush();
   refresh_order();
   return true;
 }
 
 bool TableObject::set_deleted(CalcContext& ctx, int record, bool deleted) {
   if (!make_editable(ctx)) return false;
-  if (!table_.set_deleted(record, deleted)) return fail(ctx, "Satz " + std::to_string(record) + " nicht markierbar");
-  table_.flush();
+  std::string problem;
+  if (!table_.set_deleted(record, deleted, problem)) return fail(ctx, problem);
   return true;
 }
 
 bool TableObject::append_record(CalcContext& ctx) {
-  if (!make_editable(ctx)) return false;
-  const int n = table_.append_blank();
-  if (n == 0) return fail(ctx, "Satz kann nicht an " + file_name_ + " angef\x81gt werden");
-  current_ = n;
-  table_.flush();
-  refresh_order();
-  return true;
+  return append_rows(ctx, {{}});
 }
 
 bool TableObject::append_values(CalcContext& ctx, const std::vector<std::string>& values) {
-  std::string stored;
+  return append_rows(ctx, {values});
+}
+
+bool TableObject::append_rows(CalcContext& ctx, const std::vector<std::vector<std::string>>& rows) {
   std::string problem;
-  if (values.size() > fields().size()) return fail(ctx, "Mehr Werte als Felder in " + file_name_);
   if (!make_editable(ctx)) return false;
-  for (std::size_t f = 0; f < values.size(); ++f)
-    if (!fit_value(fields()[f], values[f], stored, problem)) return fail(ctx, problem);
-  const int n = table_.append_blank();
-  if (n == 0) return fail(ctx, "Satz kann nicht an " + file_name_ + " angef\x81gt werden");
-  current_ = n;
-  for (std::size_t f = 0; f < values.size(); ++f)
-    if (!table_.write(n, static_cast<int>(f) + 1, values[f], problem)) return fail(ctx, problem);
-  table_.flush();
+  if (!table_.append_rows(rows, problem)) return fail(ctx, problem);
+  current_ = record_count();
   refresh_order();
   return true;
 }

@@ -104,7 +104,8 @@ class TableObject {
   void browse(CalcContext& ctx, int mode);
   const BrowseOutcome& browse_outcome() const { return outcome_; }
 
-  // Editing of the open table (current record unless a record is named). Failures: error box.
+  // Editing of the open table (current record unless a record is named). Each change replaces the
+  // file whole; a failure leaves it as it was and shows an error box.
   bool set_field_text(CalcContext& ctx, int i, std::string_view text);
   bool set_deleted(CalcContext& ctx, int record, bool deleted);
   bool is_deleted(int record) const { return table_.deleted(record); }
@@ -113,6 +114,8 @@ class TableObject {
   // A record at the end with values by field position (the rest blank), made current;
   // nothing is appended when a value does not fit its field.
   bool append_values(CalcContext& ctx, const std::vector<std::string>& values);
+  // Several such records in one change, all or none; the last becomes current.
+  bool append_rows(CalcContext& ctx, const std::vector<std::vector<std::string>>& rows);
   // Removes the records marked as deleted; the table stays open on record 1.
   bool pack(CalcContext& ctx);
   // Makes a changed table take effect in the active order.

@@ -56,15 +56,16 @@ int main(int argc, char** argv) {
   vx11::DbfTable table;
   bool unreadable = false;
   if (!table.open(out, true, problem, unreadable)) return fail(out + ": " + problem);
+  std::vector<std::vector<std::string>> records;
   for (std::size_t r = 1; r < rows.size(); ++r) {
     if (rows[r].size() != fields.size())
       return fail(std::string(argv[2]) + ": line " + std::to_string(r + 1) + " has " +
                   std::to_string(rows[r].size()) + " values, the table " + std::to_string(fields.size()));
-    const int record = table.append_blank();
-    for (std::size_t f = 0; f < fields.size(); ++f)
-      if (record == 0 || !table.write(record, static_cast<int>(f) + 1, vx11::toCodePage850(rows[r][f]), problem))
-        return fail(std::string(argv[2]) + ": line " + std::to_string(r + 1) + ": " + problem);
+    std::vector<std::string> values;
+    for (const auto& v : rows[r]) values.push_back(vx11::toCodePage850(v));
+    records.push_back(std::move(values));
   }
+  if (!table.append_rows(records, problem)) return fail(std::string(argv[2]) + ": " + vx11::plainNames(problem));
   table.close();
   return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "report/text.h"
+
 namespace vx11 {
 
 // folder + "/" + name; the name alone for an empty folder (the current one).
@@ -16,12 +18,12 @@ std::string pictureFilePath(const std::string& folder, const std::string& name);
 
 // The text shown when a help file or help picture cannot be opened.
 inline std::string fileNotFoundText(const std::string& path) {
-  return "Datei " + path + " nicht gefunden" + " !";
+  return "Datei " + nameText(path) + " nicht gefunden" + " !";
 }
 
 // The text shown when writing a file failed after it was opened.
 inline std::string fileNotWrittenText(const std::string& path) {
-  return "Datei " + path + " kann nicht geschrieben werden !";
+  return "Datei " + nameText(path) + " kann nicht geschrieben werden !";
 }
 
 }  // namespace vx11

@@ -6,6 +6,7 @@
 
 #include "help/help_paths.h"
 #include "project/file_create.h"
+#include "project/safe_file.h"
 #include "report/text.h"
 #include "report/value_lines.h"
 
@@ -168,24 +169,8 @@ bool PictureIndexFile::rewrite(int line, const PictureIndexEntry* replacement,
     return false;
   }
   in.close();
-  const std::string temp = helpFolderFile(folder, kIndexTempFile);
-  {
-    std::ofstream out;
-    if (!create_file(out, temp, ui)) {
-      cancelled = true;
-      return false;
-    }
-    out << text.str();
-    out.flush();
-    if (!out) {
-      std::remove(temp.c_str());
-      return fail(ui, cancelled, fileNotWrittenText(temp));
-    }
-  }
-  if (std::rename(temp.c_str(), path().c_str()) != 0) {
-    std::remove(temp.c_str());
-    return fail(ui, cancelled, fileNotWrittenText(path()));
-  }
+  if (const int err = replace_file(path(), text.view()); err != 0)
+    return fail(ui, cancelled, fileNotWrittenText(path()) + "  " + create_error_text(err));
   return true;
 }
 

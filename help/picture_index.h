@@ -13,7 +13,6 @@ namespace vx11 {
 
 inline constexpr int kMaxIndexLines = 130;
 inline constexpr int kMaxPictureListText = 65;
-inline constexpr const char* kIndexTempFile = "$$$.dbh";
 inline constexpr const char* kIndexFormatError = "DBH file error";
 
 struct PictureIndexEntry {

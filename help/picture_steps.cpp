@@ -85,7 +85,7 @@ bool changePicture(const PictureSteps& steps, const PictureIndex& index, int sel
   if (!line) return cancel(steps);
   const PictureIndexEntry& old = index.entries[*line];
   const std::optional<std::string> name =
-      steps.ui.ask_text(steps.title, "Dateiname (ohne Endung .plt)", lower(removeBlanks(old.name)));
+      steps.ui.ask_text(steps.title, "Dateiname (ohne Endung .plt)", nameText(lower(removeBlanks(old.name))));
   if (!name) return cancel(steps);
   steps.help_number = kHelpPictureChangeInfo;
   const std::optional<std::string> info = askInfo(steps, old.info);

@@ -9,6 +9,7 @@
 #include "project/output_name.h"
 #include "project/printouts.h"
 #include "project/startup.h"
+#include "report/text.h"
 
 namespace vx11 {
 
@@ -18,14 +19,14 @@ std::optional<BatchFiles> batch_files(ProgramState& st, const std::string& name,
   BatchFiles files{resolve_input_path(st.session, name), {}};
   files.output = output_file_name(files.input, extension);
   if (same_file(files.input, files.output)) {
-    st.ui.message(kCaptionError, "Ausgabe " + files.output + " w\x84re die Eingabedatei selbst: nichts geschrieben.");
+    st.ui.message(kCaptionError, "Ausgabe " + nameText(files.output) + " w\x84re die Eingabedatei selbst: nichts geschrieben.");
     return std::nullopt;
   }
   return files;
 }
 
 void remove_stale_output(ProgramState& st, const std::string& output) {
-  const std::string lost = "Keine Ausgabe: " + output + " nicht geschrieben";
+  const std::string lost = "Keine Ausgabe: " + nameText(output) + " nicht geschrieben";
   std::error_code ec;
   const auto status = fs::symlink_status(output, ec);
   if (ec || !fs::exists(status) || fs::is_directory(status)) {

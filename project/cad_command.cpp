@@ -6,6 +6,7 @@
 #include "draw/quick_view.h"
 #include "project/batch_run.h"
 #include "report/format.h"
+#include "report/text.h"
 
 namespace vx11 {
 
@@ -45,7 +46,7 @@ bool write_cad_output(ProgramState& st, const std::string& file, int format, int
   DisplayList list;
   SurfaceView surface_view;
   GraphicsSurface surface(graphics, list, st.rec.cancelled, surface_view);
-  CommandLineStarter starter;
+  CommandLineStarter starter(st.outlets.starter);
   DrawingOutput out(CadContext{cad, st.format, st.messages, st.ui, st.rec.cancelled, surface, starter, nullptr});
   out.batch = true;
   out.project_file = file;
@@ -73,7 +74,7 @@ int run_cad_command(ProgramState& st, const std::string& file, const std::string
   st.session.current_file = files->input;
   // The writer has said why when the file could not be written; an older file is then unchanged.
   if (!write_cad_output(st, files->input, sw.format, sw.view)) {
-    if (!st.rec.cancelled) st.ui.message(kCaptionError, "Keine Ausgabe: " + files->output + " nicht geschrieben.");
+    if (!st.rec.cancelled) st.ui.message(kCaptionError, "Keine Ausgabe: " + nameText(files->output) + " nicht geschrieben.");
     return kExitFailed;
   }
   return kExitWritten;

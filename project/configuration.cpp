@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <sstream>
 #include <system_error>
 
 #include <unistd.h>
@@ -500,7 +501,7 @@ void import_configuration(const std::string& path, Configuration& config, const 
                           const std::string& start_folder, Interaction& ui, bool& cancelled) {
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) {
-    ui.message(kCaptionError, "File " + path + " not found !");
+    ui.message(kCaptionError, "File " + nameText(path) + " not found !");
     cancelled = true;
     return;
   }
@@ -520,17 +521,10 @@ void write_configuration(std::ostream& out, const Configuration& config, const P
 void write_configuration(const Configuration& config, const std::string& config_folder,
                          const ProgramIdentity& id, Interaction& ui, bool& cancelled) {
   const std::string path = with_slash(config_folder) + id.configuration_file();
-  std::ofstream out;
-  if (!create_file(out, path, ui)) {
-    cancelled = true;
-    return;
-  }
+  // Written whole in memory first: the file on disk is replaced only by a complete new one.
+  std::ostringstream out;
   write_configuration(out, config, id);
-  out.close();
-  if (out.fail()) {
-    ui.message(kCaptionError, "Datei " + path + " kann nicht geschrieben werden !");
-    cancelled = true;
-  }
+  if (!save_file(path, out.view(), ui, id.title)) cancelled = true;
 }
 
 void check_folders(Configuration& config, const std::string& start_folder, const std::string& data_folder,
@@ -552,7 +546,7 @@ void check_folders(Configuration& config, const std::string& start_folder, const
   if (!holds_a_file(config.plt_folder)) show("ung\x81" "ltiger PLT Ordner konfiguriert");
   if (!folder_takes_files(config.temp_folder)) {
     show("ung\x81" "ltiger Ordner f\x81" "r tempor\x84" "re Dateien konfiguriert");
-    const auto answer = ui.ask_text("Ordner f\x81" "r tempor\x84" "re Dateien", "", config.temp_folder);
+    const auto answer = ui.ask_text("Ordner f\x81" "r tempor\x84" "re Dateien", "", nameText(config.temp_folder));
     if (answer && !trimBlanks(*answer).empty()) config.temp_folder = with_slash(cut_text(*answer, 60));
   }
   if (!folder_takes_files(config.edi_folder)) show("ung\x81" "ltiger EDI Ordner konfiguriert");

@@ -162,7 +162,8 @@ void import_configuration(const std::string& path, Configuration& config, const 
 // setting is; the setting itself is written as stored.
 void write_configuration(std::ostream& out, const Configuration& config, const ProgramIdentity& id);
 
-// Writes folder + "vx11.cfg"; failures are reported through `ui` and set `cancelled`.
+// Replaces folder + "vx11.cfg" by a complete new file (save_file: the old file stays whole on a
+// failure, the person may retry); failures are reported through `ui` and set `cancelled`.
 void write_configuration(const Configuration& config, const std::string& config_folder,
                          const ProgramIdentity& id, Interaction& ui, bool& cancelled);
 

@@ -3,9 +3,12 @@
 // file untouched and no temporary behind, as with replace_file, without a flush per file.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "project/safe_file.h"
 
 namespace vx11 {
 
@@ -14,8 +17,8 @@ class FileBatch {
   FileBatch() = default;
   FileBatch(const FileBatch&) = delete;
   FileBatch& operator=(const FileBatch&) = delete;
-  // Removes the temporaries of files not committed.
-  ~FileBatch();
+  // The temporaries of files not committed are removed.
+  ~FileBatch() = default;
 
   // Writes the bytes to a temporary beside `path` (with the permissions of a file it replaces);
   // 0 or the errno, and then nothing is staged.
@@ -26,11 +29,7 @@ class FileBatch {
   std::size_t size() const { return staged_.size(); }
 
  private:
-  struct Staged {
-    std::string path;
-    std::string temp;
-  };
-  std::vector<Staged> staged_;
+  std::vector<std::unique_ptr<ReplacementFile>> staged_;
 };
 
 }  // namespace vx11

@@ -87,6 +87,8 @@ class ForwardingProcessStarter : public ProcessStarter {
   ProcessStarter& target() const { return *target_; }
   bool exists(const std::string& program) override { return target_->exists(program); }
   bool start(const std::vector<std::string>& argv) override { return target_->start(argv); }
+  int last_error() const override { return target_->last_error(); }
+  void reap() override { target_->reap(); }
 
  private:
   ProcessStarter* target_;

@@ -22,7 +22,7 @@ namespace {
 // The last input line of the file: a file that ends before it holds no usable inputs.
 constexpr int kLastInputLine = 48;
 
-std::string quoted(const std::string& path) { return "\"" + toCodePage850(path) + "\""; }
+std::string quoted(const std::string& path) { return "\"" + nameText(path) + "\""; }
 
 std::string filter(const Session& s) { return "*." + s.data_extension; }
 
@@ -70,18 +70,20 @@ bool check_overwrite(InputFileContext& ctx, const std::string& path, bool ask) {
   if (exists && ask && chosen_name(path).find("aktuell") == std::string::npos) {
     ctx.help_number = help::kOverwriteQuestion;
     const Answer a = ctx.ui.ask_yes_no_cancel(
-        ctx.id.title, toCodePage850(path) + " existiert bereits.   \x81" "berschreiben ?");
+        ctx.id.title, nameText(path) + " existiert bereits.   \x81" "berschreiben ?");
     if (a != Answer::Yes) {
       ctx.rec.cancelled = true;
       return false;
     }
   }
   // An existing file is never emptied here: the save replaces it only once the new one is complete.
-  // Its write protection still counts, although the replacing rename would not need it.
+  // Its write protection still counts, although the replacing rename would not need it. A link
+  // stands for the file it points to, which the save writes (also when it does not exist yet).
   bool valid = exists && !S_ISDIR(st.st_mode) && access(path.c_str(), W_OK) == 0;
   if (!exists) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    valid = fd >= 0 && close(fd) == 0 && unlink(path.c_str()) == 0;
+    const std::string target = link_target(path);
+    const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    valid = fd >= 0 && close(fd) == 0 && unlink(target.c_str()) == 0;
   }
   if (!valid) {
     refuse(ctx, "Ung\x81ltiger Dateiname " + quoted(path) + " !");
@@ -149,7 +151,7 @@ void read_input_file(InputFileContext& ctx, const std::string& name) {
   if (!file.is_open()) {
     const int err = file.error();
     if (err == ENOENT || err == ENOTDIR)
-      refuse(ctx, "File " + toCodePage850(path) + " not found !");
+      refuse(ctx, "File " + nameText(path) + " not found !");
     else if (const char* kind = file.not_regular() ? not_a_file_kind(file.mode()) : nullptr)
       refuse(ctx, "Datei " + quoted(path) + " ist keine Datei (" + kind + ") !");
     else

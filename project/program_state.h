@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 
 #include "calc/calc_context.h"
@@ -48,6 +49,8 @@ class ProgramState {
   int help_number = 0;
   bool batch_cad = false;  // a command-line CAD output runs: writers take the file name without asking
   bool no_gui = false;     // "/NOGUI": no message summary after a rating, end on a fatal error
+  // Linked documents whose program the person allowed to start in this session (linked_document.h).
+  std::set<std::string> allowed_documents;
   // The command-line drawing output "/CADi:j" (file, switch) -> exit code; set by the drawings.
   std::function<int(ProgramState&, const std::string&, const std::string&)> cad_command;
 

@@ -17,8 +17,8 @@ std::string Session::full_name(const std::string& name) const {
 std::string caption_text(const ProgramIdentity& id, const Session& s) {
   if (s.current_file.empty()) return id.title;
   if (s.current_file.find('.') == std::string::npos)
-    return id.title + "  -  " + s.current_file + "." + s.data_extension;
-  return id.title + "  -  " + s.current_file;
+    return id.title + "  -  " + nameText(s.current_file + "." + s.data_extension);
+  return id.title + "  -  " + nameText(s.current_file);
 }
 
 void add_recent_file(Session& s, const std::string& name) {
@@ -37,7 +37,7 @@ void remove_recent_file(Session& s, int slot) {
   s.recent[3].clear();
 }
 
-std::string recent_file_caption(const Session& s, int slot) {
+std::string recent_file_short_name(const Session& s, int slot) {
   if (slot < 1 || slot > 4) return {};
   std::string name = s.recent[slot - 1];
   const auto first = name.find('/');
@@ -45,7 +45,12 @@ std::string recent_file_caption(const Session& s, int slot) {
     const auto last = name.rfind('/');
     name = name.substr(0, first + 1) + "..." + name.substr(last);
   }
-  return "&" + std::to_string(slot) + " " + name;
+  return name;
+}
+
+std::string recent_file_caption(const Session& s, int slot) {
+  if (slot < 1 || slot > 4) return {};
+  return "&" + std::to_string(slot) + " " + nameText(recent_file_short_name(s, slot));
 }
 
 void write_session_file(std::ostream& out, const ProgramIdentity& id, const Session& s) {

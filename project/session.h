@@ -26,12 +26,15 @@ struct Session {
   std::string full_name(const std::string& name) const;
 };
 
-// Window caption: the title alone, or title + "  -  " + the current file (with extension).
+// Window caption: the title alone, or title + "  -  " + the current file (with extension), the file
+// name marked (nameText) so it is shown as the file system gives it.
 std::string caption_text(const ProgramIdentity& id, const Session& s);
 
 void add_recent_file(Session& s, const std::string& name);
 void remove_recent_file(Session& s, int slot);  // slot 1..4
-// The caption of the recent-file menu entry of slot k: "&k name", long names shortened.
+// The name the recent-file menu shows for slot k: long names shortened around "...".
+std::string recent_file_short_name(const Session& s, int slot);
+// The caption of the recent-file menu entry of slot k: "&k name", the name marked (nameText).
 std::string recent_file_caption(const Session& s, int slot);
 
 // Session file: line 1 the program name, " Session " and the data directory; lines 2-5 the list.

@@ -37,7 +37,7 @@ bool ask_user_folder(ProgramState& st, std::string& folder) {
                                                                    : fs::path(st.config.default_data_directory);
   std::error_code ec;
   if (!fs::is_directory(base, ec)) {
-    st.ui.message(kCaptionError, "Invalid Directory " + base.string());
+    st.ui.message(kCaptionError, "Invalid Directory " + nameText(base.string()));
     return false;
   }
   const bool unusable = user.empty() || user == ".." || user == "/" || user.find('/') != std::string::npos ||
@@ -168,7 +168,7 @@ void ask_save_changes(ProgramState& st) {
     // The file the answer Yes writes: a name typed with its extension stands as it is written, one
     // chosen in a dialog (also after a start with a file) lies in the data directory.
     const std::string full = resolve_input_path(s, s.current_file);
-    switch (st.ui.ask_yes_no_cancel(st.identity.title, "Datei speichern (" + full + ") ?")) {
+    switch (st.ui.ask_yes_no_cancel(st.identity.title, "Datei speichern (" + nameText(full) + ") ?")) {
       case Answer::Yes: {
         auto ctx = file_context(st);
         write_input_file(ctx, s.current_file, st.input_file_options(), false);

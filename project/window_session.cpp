@@ -9,6 +9,7 @@
 #include "project/input_file.h"
 #include "project/paths.h"
 #include "project/startup.h"
+#include "report/text.h"
 
 namespace vx11 {
 
@@ -38,11 +39,9 @@ void load_session(ProgramState& st) {
 }
 
 bool save_session(ProgramState& st) {
-  std::ofstream out;
-  if (!create_file(out, session_file_path(st), st.ui)) return false;
+  std::ostringstream out;
   write_session_file(out, st.identity, st.session);
-  out.close();
-  return static_cast<bool>(out);
+  return save_file(session_file_path(st), out.view(), st.ui, st.identity.title);
 }
 
 bool open_recent_file(ProgramState& st, int slot) {
@@ -55,7 +54,7 @@ bool open_recent_file(ProgramState& st, int slot) {
   if (full.empty()) return false;
   if (!is_regular_file(full)) {
     remove_recent_file(s, slot);
-    st.ui.message(kCaptionInfo, "File " + full + " not found !");
+    st.ui.message(kCaptionInfo, "File " + nameText(full) + " not found !");
     return false;
   }
   // A failed read keeps the inputs, and so the name they belong to.

@@ -15,8 +15,8 @@ std::string session_file_path(const ProgramState& st);
 // abort flag.
 void load_session(ProgramState& st);
 
-// Writes the session file; each failed creation is shown and retried a few times. False when
-// it could not be written.
+// Replaces the session file by a complete new one (save_file: the old file stays whole; each failure
+// is shown and the person may retry, a few times at most). False when it could not be written.
 bool save_session(ProgramState& st);
 
 // The recent-file command of slot 1..4, after the unsaved-changes question: true when the file was

@@ -81,9 +81,57 @@ unsigned char from_unicode(std::uint32_t cp) {
   return '?';
 }
 
+// Converts the parts of a text outside name marks with `convert` and copies the marked names as
+// they are, marks dropped. A name whose closing mark is missing (a cut text) runs to the end.
+template <typename Convert>
+std::string around_names(std::string_view text, Convert&& convert) {
+  if (text.find(kNameStart) == std::string_view::npos) return convert(text);
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    const auto start = text.find(kNameStart);
+    out += convert(text.substr(0, start));
+    if (start == std::string_view::npos) break;
+    text.remove_prefix(start + 1);
+    const auto end = text.find(kNameEnd);
+    out.append(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return out;
+}
+
 }  // namespace
 
-std::string cp850ToUtf8(std::string_view cp850) { return cp850_to_utf8(cp850); }
+std::string nameText(std::string_view name) {
+  std::string out;
+  out.reserve(name.size() + 2);
+  out += kNameStart;
+  // Control characters would end the mark early or move the cursor of a terminal: shown as "?".
+  for (const char c : name) out += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  out += kNameEnd;
+  return out;
+}
+
+std::string plainNames(std::string_view text) {
+  return around_names(text, [](std::string_view part) { return std::string(part); });
+}
+
+std::string namesInCodePage850(std::string_view text) {
+  if (text.find(kNameStart) == std::string_view::npos) return std::string(text);
+  std::string out;
+  while (!text.empty()) {
+    const auto start = text.find(kNameStart);
+    out.append(text.substr(0, start));
+    if (start == std::string_view::npos) break;
+    text.remove_prefix(start + 1);
+    const auto end = text.find(kNameEnd);
+    out += toCodePage850(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return out;
+}
+
+std::string cp850ToUtf8(std::string_view cp850) { return around_names(cp850, cp850_to_utf8); }
 
 std::string transliterate(std::string_view s) {
   std::string out;
@@ -113,12 +161,14 @@ std::string transliterate(std::string_view s) {
 }
 
 std::string toWindows(const FormatSettings& s, std::string_view cp850) {
-  if (!s.ascii_mode) return cp850_to_utf8(cp850);
-  const std::string plain = transliterate(cp850);
-  std::string out;
-  out.reserve(plain.size());
-  for (const char ch : plain) append_utf8(out, own_table(static_cast<unsigned char>(ch)));
-  return out;
+  if (!s.ascii_mode) return around_names(cp850, cp850_to_utf8);
+  return around_names(cp850, [](std::string_view part) {
+    const std::string plain = transliterate(part);
+    std::string out;
+    out.reserve(plain.size());
+    for (const char ch : plain) append_utf8(out, own_table(static_cast<unsigned char>(ch)));
+    return out;
+  });
 }
 
 std::string toCodePage850(std::string_view utf8) {

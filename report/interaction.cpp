@@ -7,7 +7,7 @@
 namespace vx11 {
 
 void BatchInteraction::message(const std::string& caption, const std::string& text) {
-  shown.push_back(caption + "|" + text);
+  shown.push_back(caption + "|" + plainNames(text));
   if (echo) std::cerr << cp850ToUtf8(trimBlanks(caption)) << ' ' << cp850ToUtf8(text) << '\n';
 }
 
@@ -21,7 +21,7 @@ std::optional<int> BatchInteraction::choose(const std::string&, const std::vecto
 
 std::optional<std::string> BatchInteraction::ask_text(const std::string&, const std::string&,
                                                       const std::string& text) {
-  return text;
+  return plainNames(text);
 }
 
 std::optional<std::string> BatchInteraction::open_file(const std::string&, const std::string&,
@@ -35,7 +35,7 @@ std::optional<std::string> BatchInteraction::save_file(const std::string&, const
 }
 
 Answer ScriptedInteraction::ask_yes_no_cancel(const std::string& caption, const std::string& text) {
-  asked.push_back(caption + "|" + text);
+  asked.push_back(caption + "|" + plainNames(text));
   if (next_answer_ < answers.size()) return answers[next_answer_++];
   return BatchInteraction::ask_yes_no_cancel(caption, text);
 }

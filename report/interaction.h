@@ -1,6 +1,8 @@
 // The interactive steps the core needs from a person: message boxes, questions, choices, text input
 // and file dialogs. The window implements them with dialogs; batch mode and tests without one.
-// Every text handed across is in code page 850; a window converts for display.
+// Every text handed across is in code page 850; a window converts for display. File and folder names
+// inside a text are marked (`nameText`) and shown as they are. The folders and names of the file
+// dialogs and the paths they return are names: the file system's own bytes, never converted.
 #pragma once
 
 #include <optional>
@@ -27,7 +29,8 @@ class Interaction {
   // One of several items; returns the chosen index or nullopt for Cancel.
   virtual std::optional<int> choose(const std::string& caption, const std::vector<std::string>& items,
                                     int preset) = 0;
-  // A line of text, preset with `text`; nullopt for Cancel.
+  // A line of text, preset with `text`; nullopt for Cancel. When the preset is a marked name, the
+  // answer is a name too (as typed, without marks).
   virtual std::optional<std::string> ask_text(const std::string& caption, const std::string& prompt,
                                               const std::string& text) = 0;
   // Open and save dialogs; `filter` like "*.vxk". nullopt for Cancel.
@@ -53,7 +56,7 @@ class BatchInteraction : public Interaction {
                                        const std::string& name, const std::string& filter) override;
   // When false, message boxes are swallowed (tests that only count them).
   bool echo = true;
-  std::vector<std::string> shown;  // "caption|text" of every message box, in order
+  std::vector<std::string> shown;  // "caption|text" of every message box, in order, names without marks
 };
 
 // Tests: answers are taken from queues in order; an empty queue answers like batch mode.
@@ -63,7 +66,7 @@ class ScriptedInteraction : public BatchInteraction {
   std::vector<std::optional<int>> choices;           // choose
   std::vector<std::optional<std::string>> texts;     // ask_text
   std::vector<std::optional<std::string>> files;     // open_file and save_file
-  std::vector<std::string> asked;                    // "caption|text" of every question, in order
+  std::vector<std::string> asked;                    // "caption|text" of every question, names without marks
 
   ScriptedInteraction() { echo = false; }
   Answer ask_yes_no_cancel(const std::string& caption, const std::string& text) override;

@@ -1,10 +1,11 @@
 #include "report/message_descriptions.h"
 
-#include <filesystem>
 #include <fstream>
-#include <system_error>
+#include <sstream>
 
+#include "project/file_create.h"
 #include "project/paths.h"
+#include "project/safe_file.h"
 #include "report/text.h"
 
 namespace vx11 {
@@ -19,22 +20,9 @@ bool readLine(std::istream& in, std::string& line) {
   return true;
 }
 
-std::string writeErrorText(std::string_view path) {
-  return "Fehler beim Schreiben der Datei " + std::string(path) + " !";
-}
-
-// Replaces `target` by `from` without leaving a half-written target: a sibling copy is renamed
-// over it; where no sibling can be made (a folder without write access) the target is overwritten.
-bool copyOver(const std::string& from, const std::string& target) {
-  std::error_code ec;
-  const std::string sibling = target + ".$$$";
-  if (std::filesystem::copy_file(from, sibling, std::filesystem::copy_options::overwrite_existing, ec)) {
-    std::filesystem::rename(sibling, target, ec);
-    if (!ec) return true;
-    std::filesystem::remove(sibling, ec);
-  }
-  ec.clear();
-  return std::filesystem::copy_file(from, target, std::filesystem::copy_options::overwrite_existing, ec) && !ec;
+std::string writeErrorText(std::string_view path, int error_number) {
+  return "Datei " + nameText(path) + " nicht gespeichert, die bisherige Datei bleibt unver\x84ndert: " +
+         create_error_text(error_number);
 }
 
 }  // namespace
@@ -84,7 +72,7 @@ bool rewriteDescription(std::istream& in, std::ostream& out, std::string_view me
 }
 
 std::string fileNotFoundText(std::string_view path) {
-  return "Datei " + std::string(path) + " nicht gefunden oder kein Zugriffsrecht !";
+  return "Datei " + nameText(path) + " nicht gefunden oder kein Zugriffsrecht !";
 }
 
 MessageDescription describeForPrint(const std::string& source, std::string_view message) {
@@ -116,39 +104,25 @@ bool saveDescription(const DescriptionFiles& files, std::string_view message,
     cancelled = true;
     return false;
   }
-  bool found = false;
-  bool write_failed = false;
-  {
-    std::ofstream work(files.work, std::ios::binary | std::ios::trunc);
-    if (!work) {
-      ui.message(kCaptionError, writeErrorText(files.work));
-      cancelled = true;
-      return false;
-    }
-    found = rewriteDescription(in, work, message, description);
-    work.flush();
-    write_failed = in.bad() || !work;
+  // The new text is made whole in memory and replaces the file only once it is on disk: a full
+  // disk or a write error leaves every record of the old file as it was.
+  std::ostringstream work;
+  const bool found = rewriteDescription(in, work, message, description);
+  if (in.bad()) {
+    ui.message(kCaptionError, fileNotFoundText(files.source));
+    cancelled = true;
+    return false;
   }
   in.close();
-  std::error_code ec;
-  if (write_failed) {
-    ui.message(kCaptionError, writeErrorText(files.work));
-    cancelled = true;
-    found = false;
-  } else if (!found) {
-    ui.message(kCaptionInfo, std::string(message) + " not found.");
-  }
   if (!found) {
-    std::filesystem::remove(files.work, ec);
+    ui.message(kCaptionInfo, std::string(message) + " not found.");
     return false;
   }
-  if (!copyOver(files.work, files.source)) {
-    ui.message(kCaptionError, writeErrorText(files.source));
+  if (const int err = replace_file(files.source, work.view()); err != 0) {
+    ui.message(kCaptionError, writeErrorText(files.source, err));
     cancelled = true;
-    std::filesystem::remove(files.work, ec);
     return false;
   }
-  std::filesystem::remove(files.work, ec);
   return true;
 }
 

@@ -22,8 +22,10 @@ struct MessageDescription {
   std::string remedy;
 };
 
-// Where the description file lives and the work file its changes go through first:
-// the short name in lower case with ".err", in the help-picture folder and in the temporary folder.
+// Where the description file lives, and the name of its work file: the short name in lower case
+// with ".err", in the help-picture folder and in the temporary folder. Saving never writes the work
+// file (the new text goes straight to a file beside the source, see saveDescription); the pair only
+// keeps the rule that a source lying where its work file would lie is not saved.
 struct DescriptionFiles {
   std::string source;
   std::string work;
@@ -54,9 +56,9 @@ MessageDescription describeForPrint(const std::string& source, std::string_view 
 std::optional<MessageDescription> lookUpForDialog(const std::string& source, std::string_view message,
                                                   Interaction& ui, bool& cancelled);
 
-// Writes the changed description through the work file and copies it back over the source.
-// Nothing happens when source and work file are the same path. Failures are reported in a
-// box and set `cancelled`; the source then stays as it was. True when the source was replaced.
+// Replaces the source by its text with the changed description, through replace_file: on any
+// failure the source stays byte for byte as it was, the box says so and `cancelled` is set.
+// Nothing happens when source and work file are the same path. True when the source was replaced.
 bool saveDescription(const DescriptionFiles& files, std::string_view message,
                      const MessageDescription& description, Interaction& ui, bool& cancelled);
 

@@ -1,5 +1,7 @@
 #include "report/report_layout.h"
 
+#include "report/text.h"
+
 namespace vx11 {
 
 namespace {
@@ -79,6 +81,26 @@ std::string framed_line(int mode, std::initializer_list<std::pair<int, std::stri
       line[at++] = ch;
     }
   }
+  return line;
+}
+
+std::string framed_name_line(int mode, int column, std::string_view name) {
+  const char side = frame_side(mode);
+  const std::size_t from = static_cast<std::size_t>(column > 1 ? column - 1 : 1);
+  const std::size_t room = kRuleWidth - 1 - from;  // characters between `column` and the right side
+  std::size_t shown = 0;
+  std::size_t bytes = 0;
+  for (; bytes < name.size(); ++bytes) {
+    const bool continuation = (static_cast<unsigned char>(name[bytes]) & 0xC0) == 0x80;
+    if (!continuation && shown == room) break;
+    if (!continuation) ++shown;
+  }
+  std::string line(1, side);
+  line.append(from - 1, ' ');
+  line += nameText(name.substr(0, bytes));
+  line.append(room - shown, ' ');
+  line += side;
+  line.append(kFrameWidth - kRuleWidth, ' ');
   return line;
 }
 

@@ -34,5 +34,9 @@ std::string columns_line(std::initializer_list<std::pair<int, std::string_view>>
 // A framed line: 71 characters, the side character in columns 1 and 70, the texts written over
 // the blanks from their columns on (never over the right side).
 std::string framed_line(int mode, std::initializer_list<std::pair<int, std::string_view>> texts);
+// The same for a file name from `column` on: the name is marked (nameText) and kept as the file
+// system gives it; it is cut after whole characters and the frame is placed by the characters the
+// name shows, so the right side stands in column 70 on screen.
+std::string framed_name_line(int mode, int column, std::string_view name);
 
 }  // namespace vx11

@@ -4,11 +4,11 @@
 
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <vector>
 
 #include "report/format_settings.h"
 #include "report/interaction.h"
+#include "report/process_starter.h"
 
 namespace vx11 {
 
@@ -33,47 +33,17 @@ class TextPrinter {
   virtual void print(const std::string& cp850_path) = 0;
 };
 
-// Starts programs without a shell and without waiting for them.
-class ProcessStarter {
- public:
-  virtual ~ProcessStarter() = default;
-  // True when the program (a path, or a name found on PATH) can be run.
-  virtual bool exists(const std::string& program) = 0;
-  // argv[0] is the program; false when it could not be started.
-  virtual bool start(const std::vector<std::string>& argv) = 0;
-};
-
 struct ReportOutlets {
   TextWindow& window;
   TextPrinter& printer;
   ProcessStarter& starter;
 };
 
-// Splits a command line into words: blanks separate, double quotes group, a backslash before a
-// quote or another backslash inside quotes escapes it.
-std::vector<std::string> split_command_line(std::string_view command);
-
-// The path a program name runs as: itself when it holds a "/", else the first match on PATH;
-// empty when there is none.
-std::string find_program(std::string_view name);
-
 // Without a window: remembers what it was asked to show.
 class RecordingTextWindow : public TextWindow {
  public:
   void show(const TextWindowRequest& request) override { shown.push_back(request); }
   std::vector<TextWindowRequest> shown;
-};
-
-// posix_spawnp; finished children are collected at the next start and at destruction, never waited for.
-class SpawnProcessStarter : public ProcessStarter {
- public:
-  ~SpawnProcessStarter() override;
-  bool exists(const std::string& program) override;
-  bool start(const std::vector<std::string>& argv) override;
-
- private:
-  void collect_finished();
-  std::vector<pid_t> children_;
 };
 
 // Without a window: the converted text ("outprint.txt" in the temporary folder) goes to the default

@@ -25,6 +25,12 @@ constexpr std::size_t kWrapFrom = 73;
 constexpr int kWrapWidth = 64;
 constexpr const char* kTableStart = "<TABLE BORDER = \"2\" WIDTH= \"100%\">";
 
+// Text inside an HTML comment: "--" would end it early, and markup after it would count.
+std::string comment_text(std::string text) {
+  for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at)) text.replace(at, 2, "- -");
+  return htmlEscaped(text);
+}
+
 bool exists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(path, ec);
@@ -59,6 +65,11 @@ const std::vector<std::string>& ReportStream::channel_names() {
 
 bool ReportStream::plain() const {
   return (channel_ >= kChannelScreen && channel_ <= kChannelTextProgram) || channel_ == kChannelDosFile;
+}
+
+bool ReportStream::keeps_code_page_850() const {
+  return channel_ == kChannelTextPrinter || channel_ == kChannelFile || channel_ == kChannelTabFile ||
+         channel_ == kChannelDosFile;
 }
 
 std::string ReportStream::temp_folder() const {
@@ -202,7 +213,7 @@ bool ReportStream::open_chosen_file(const char* extension, const std::string& ti
     path += std::string(".") + extension;
   if (exists(path)) {
     const std::string question =
-        path + " " + "existiert bereits" + ".   " + "\x81" "berschreiben" + " ?";
+        nameText(path) + " " + "existiert bereits" + ".   " + "\x81" "berschreiben" + " ?";
     if (context_.ui.ask_yes_no_cancel(context_.identity.title, question) != Answer::Yes) {
       abort();
       return false;
@@ -234,7 +245,7 @@ bool ReportStream::try_create(const std::string& path, bool kept) {
 
 bool ReportStream::create_target(const std::string& path, bool kept) {
   if (try_create(path, kept)) return true;
-  context_.ui.message(kCaptionError, "Ung\x81" "ltiger Dateiname \"" + path + "\" !");
+  context_.ui.message(kCaptionError, "Ung\x81" "ltiger Dateiname \"" + nameText(path) + "\" !");
   abort();
   return false;
 }
@@ -274,11 +285,14 @@ void ReportStream::set_column_heads(std::string_view title, std::string_view sym
 
 void ReportStream::put(std::string_view line, bool line_end) {
   if (!out_ || stopped_) return;
+  // A marked file name stays marked in the stream files the program converts itself; a file the
+  // person keeps in code page 850 gets the name in that code page.
   if (channel_ == kChannelHtml) *out_ << toWindows(context_.format, line);
+  else if (keeps_code_page_850()) *out_ << namesInCodePage850(line);
   else *out_ << line;
   if (line_end) *out_ << kEol;
   if (!*out_) {
-    context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
+    context_.ui.message(kCaptionError, "Schreibfehler: " + nameText(stream_path_));
     abort();
   }
 }
@@ -316,7 +330,7 @@ void ReportStream::body(std::string_view text, bool line_end) {
   } else if (channel_ == kChannelHtml) {
     close_table();
     ++line_count_;
-    if (!is_rule_or_skip(text, mode())) put("<br>" + std::string(text), line_end);
+    if (!is_rule_or_skip(text, mode())) put("<br>" + htmlEscaped(text), line_end);
   } else if (plain()) {
     if (text == kSkipMarker) return;
     page_break_check();
@@ -329,7 +343,7 @@ void ReportStream::text_line(std::string_view text) {
   if (channel_ != kChannelHtml) return body_line(text);
   if (!open_ || stopped_) return;
   if (!table_open_) open_table();
-  put("<TR><TD>" + std::string(text) + "</TD></TR>");
+  put("<TR><TD>" + htmlEscaped(text) + "</TD></TR>");
 }
 
 void ReportStream::wrapped_text(std::string_view text) {
@@ -350,7 +364,8 @@ void ReportStream::value_line(std::string_view label, std::string_view symbol, s
     put(l + "\t" + s + "\t" + u + "\t" + toFileDecimal(context_.format, v));
   } else if (channel_ == kChannelHtml) {
     if (!table_open_) open_table();
-    put("<TR><TD>" + l + "</TD><TD>" + s + "</TD><TD>" + u + "</TD><TD><DIV ALIGN=RIGHT>" + v + "</DIV></TD></TR>");
+    put("<TR><TD>" + htmlEscaped(l) + "</TD><TD>" + htmlEscaped(s) + "</TD><TD>" + htmlEscaped(u) +
+        "</TD><TD><DIV ALIGN=RIGHT>" + htmlEscaped(v) + "</DIV></TD></TR>");
   } else if (plain()) {
     body_line(columns_line({{1, l}, {35, s}, {44, u}, {56, v}}, kLineWidth));
     if (mode() != kRuleCompressed) rule(Rule::Single);
@@ -367,11 +382,12 @@ void ReportStream::pair_line(std::string_view label, std::string_view symbol, st
   } else if (channel_ == kChannelHtml) {
     if (!table_open_) {
       open_table();
-      std::string head = "<TR><TD><CENTER>" + heads_title_ + "</CENTER></TD>";
-      for (const auto& h : heads_) head += "<TD>" + h + "</TD>";
+      std::string head = "<TR><TD><CENTER>" + htmlEscaped(heads_title_) + "</CENTER></TD>";
+      for (const auto& h : heads_) head += "<TD>" + htmlEscaped(h) + "</TD>";
       put(head + "</TR>");
     }
-    put("<TR><TD>" + l + "</TD><TD>" + s + "</TD><TD>" + u + "</TD><TD>" + a + "</TD><TD>" + b + "</TD></TR>");
+    put("<TR><TD>" + htmlEscaped(l) + "</TD><TD>" + htmlEscaped(s) + "</TD><TD>" + htmlEscaped(u) + "</TD><TD>" +
+        htmlEscaped(a) + "</TD><TD>" + htmlEscaped(b) + "</TD></TR>");
   } else if (plain()) {
     body_line(columns_line({{1, l}, {35, s}, {44, u}, {51, a}, {62, b}}, kLineWidth));
     if (mode() != kRuleCompressed) rule(Rule::Single);
@@ -442,7 +458,7 @@ void ReportStream::plain_page_header(int page, int heads_mode) {
   framed({{6, source_.owner_line}, {53, dateText(context_.format, when)}, {64, timeText(when)}});
   const std::string folder = with_slash(source_.data_directory);
   const std::string file = source_.file_name + "." + source_.data_extension;
-  framed({{6, folder.size() + source_.file_name.size() < 70 ? folder + file : file}});
+  put_plain(kMargin + framed_name_line(m, 6, folder.size() + source_.file_name.size() < 70 ? folder + file : file));
   ruled(Rule::FrameMiddle);
   for (int i = 0; i < 4; ++i)
     if (i < 3 || !header_lines_[3].empty()) framed({{6, header_lines_[i]}});
@@ -464,16 +480,17 @@ void ReportStream::plain_page_header(int page, int heads_mode) {
 void ReportStream::html_page_header() {
   if (page_count_ > 0) return;
   const ProgramIdentity& id = context_.identity;
-  const std::string program = id.title + " V" + id.version;
-  put("<!-- " + removeBlanks(stream_path_) + " -->");
+  const std::string program = htmlEscaped(id.title + " V" + id.version);
+  put("<!-- " + nameText(comment_text(removeBlanks(stream_path_))) + " -->");
   put("<HTML>");
-  put("<head><title>" + program + "</title></head>");
+  put(std::string("<head>") + kHtmlCharset + "<title>" + program + "</title></head>");
   put("<BODY BGCOLOR=\"C0C0C0\">");
   put("<hr>");
-  body_line("<h4>" + program + "</h4>");
-  body_line("<h4>" + source_.owner_line + "</h4>");
+  put("<br><h4>" + program + "</h4>");
+  put("<br><h4>" + htmlEscaped(source_.owner_line) + "</h4>");
+  line_count_ += 2;
   put("<hr>");
-  for (const auto& line : header_lines_) put("<h5>" + line + "</h5>");
+  for (const auto& line : header_lines_) put("<h5>" + htmlEscaped(line) + "</h5>");
   put("<hr>");
   ++page_count_;
 }
@@ -483,7 +500,7 @@ void ReportStream::tab_page_header() {
   const ProgramIdentity& id = context_.identity;
   const std::tm when = now();
   put(id.title + " V" + id.version + "\t" + dateText(context_.format, when) + "\t" + timeText(when));
-  put(removeBlanks(stream_path_));
+  put(nameText(removeBlanks(stream_path_)));
   for (const auto& info : source_.info_text) put(info);
   put(" ");
   ++page_count_;
@@ -514,14 +531,14 @@ void ReportStream::close() {
   }
   if (out_) out_->flush();
   if (out_ && !*out_ && !stopped_) {
-    context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
+    context_.ui.message(kCaptionError, "Schreibfehler: " + nameText(stream_path_));
     abort();
   }
   const bool hand = to_file_ && (file_.is_open() || in_memory());
   if (file_.is_open()) {
     file_.close();
     if (hand && file_.fail() && !stopped_) {
-      context_.ui.message(kCaptionError, "Schreibfehler: " + stream_path_);
+      context_.ui.message(kCaptionError, "Schreibfehler: " + nameText(stream_path_));
       abort();
     }
   }
@@ -555,7 +572,7 @@ void ReportStream::hand_over() {
       break;
     case kChannelFile:
       if (convert(temp + "outwin.txt"))
-        context_.ui.message(kCaptionInfo, stream_path_ + " " + "und Windows-Datei" + " outwin.txt " +
+        context_.ui.message(kCaptionInfo, nameText(stream_path_) + " " + "und Windows-Datei" + " outwin.txt " +
                                               "wurden angelegt.");
       break;
     case kChannelPrinter:
@@ -586,13 +603,7 @@ void ReportStream::hand_over() {
 }
 
 void ReportStream::start_program(const std::string& program, const std::string& file) {
-  std::vector<std::string> argv = split_command_line(program);
-  if (argv.empty() || !context_.outlets.starter.exists(argv[0])) {
-    context_.ui.message(kCaptionError, program + " not found");
-    return;
-  }
-  argv.push_back(file);
-  if (!context_.outlets.starter.start(argv)) context_.ui.message(kCaptionError, program + " not found");
+  start_with_file(context_.outlets.starter, context_.ui, program, file);
 }
 
 }  // namespace vx11

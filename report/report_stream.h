@@ -133,7 +133,10 @@ class ReportStream {
   int line_count() const { return line_count_; }
   int page_count() const { return page_count_; }
   int txt_counter() const { return txt_counter_; }
-  bool plain() const;                                  // channels 1 to 5 and 8
+  bool plain() const;
+  // The channels whose stream file is the code page 850 output itself (printer port, chosen file,
+  // tab-separated file, "OUTDOS.TXT"), not a file the program converts for the window.
+  bool keeps_code_page_850() const;                                  // channels 1 to 5 and 8
   bool tab_separated() const { return channel_ == kChannelTabFile || channel_ == kChannelBatchTabFile; }
   const std::string& stream_path() const { return stream_path_; }
   // The converted copy the last close wrote (empty when the channel makes none).

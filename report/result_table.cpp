@@ -58,11 +58,11 @@ bool ResultTable::click(int row, int column, bool& cancelled) {
 }
 
 std::string result_table_caption(const ProgramIdentity& id, const std::string& data_directory) {
-  return id.short_name + "  " + data_directory;
+  return id.short_name + "  " + nameText(data_directory);
 }
 
 std::string scan_caption(const ProgramIdentity& id, std::string_view file_name) {
-  return id.title + " -> " + std::string(file_name);
+  return id.title + " -> " + nameText(file_name);
 }
 
 ResultTable scan_result_table(const std::string& data_directory, std::string_view extension,

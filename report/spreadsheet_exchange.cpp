@@ -67,7 +67,7 @@ bool publish(SpreadsheetContext& ctx, SpreadsheetLink& link, const std::vector<S
     return false;
   }
   link.workbook = path;
-  argv.push_back(path);
+  argv.push_back(file_argument(path));
   if (!ctx.starter.start(argv)) {
     refuse(ctx, cannot_start);
     return false;
@@ -111,12 +111,12 @@ class ChannelSettingsGuard {
 
 std::vector<std::string> spreadsheet_command(const SpreadsheetLink& link, ProcessStarter& starter) {
   std::vector<std::string> argv;
-  if (!trimBlanks(link.program).empty())
+  if (!trimBlanks(link.program).empty() && !is_windows_program(link.program))
     argv = split_command_line(link.program);
   else if (starter.exists("soffice"))
     argv = {"soffice", "--calc"};
   else
-    argv = {"xdg-open"};
+    argv = {kDefaultOpener};
   if (argv.empty() || !starter.exists(argv[0])) return {};
   return argv;
 }
@@ -206,11 +206,11 @@ bool import_input_data(SpreadsheetContext& ctx, SpreadsheetLink& link, const std
   bool any = false;
   for (const auto& line : lines) any = any || !line.empty();
   if (!any) {
-    refuse(ctx, std::string(spreadsheet_text::kNoInputLines) + "\"" + toCodePage850(path) + "\" !");
+    refuse(ctx, std::string(spreadsheet_text::kNoInputLines) + "\"" + nameText(path) + "\" !");
     return false;
   }
   if (!write_whole_file(target_path, input_file_text(lines))) {
-    refuse(ctx, "Schreibfehler: " + toCodePage850(target_path));
+    refuse(ctx, "Schreibfehler: " + nameText(target_path));
     return false;
   }
   return true;
@@ -233,7 +233,7 @@ PrintoutOutcome printout_to_spreadsheet(SpreadsheetContext& ctx, SpreadsheetLink
   if (copy.empty() || ctx.cancelled) return PrintoutOutcome::Failed;
   std::ifstream in(copy, std::ios::binary);
   if (!in.is_open()) {
-    refuse(ctx, toCodePage850(copy) + " not found !");
+    refuse(ctx, nameText(copy) + " not found !");
     return PrintoutOutcome::Failed;
   }
   WorkbookLayout layout;

@@ -318,12 +318,12 @@ std::vector<std::string> WorksheetCells::column_a() const {
 
 bool read_worksheet(const std::string& path, WorksheetCells& cells, std::string& error) {
   cells.rows.clear();
-  const std::string shown = "\"" + toCodePage850(path) + "\"";
+  const std::string shown = "\"" + nameText(path) + "\"";
   int code = 0;
   Archive zip(zip_open(path.c_str(), ZIP_RDONLY, &code));
   if (!zip) {
     if (code == ZIP_ER_NOENT) {
-      error = "File " + toCodePage850(path) + " not found !";
+      error = "File " + nameText(path) + " not found !";
     } else if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS) {
       error = "Keine Arbeitsmappe: " + shown + " !";
     } else {

@@ -153,7 +153,7 @@ bool fill_sheet(lxw_workbook* book, const std::vector<SheetRow>& rows, const Wor
 bool write_workbook(const std::string& path, const std::vector<SheetRow>& rows, const WorkbookLayout& layout,
                     std::string& error) {
   const std::string part = path + ".part";
-  const std::string shown = toCodePage850(path);
+  const std::string shown = nameText(path);
   bool filled = false;
   lxw_error closed = LXW_NO_ERROR;
   {

@@ -117,4 +117,19 @@ std::string fileDateText(std::time_t stamp) {
   return fmtInt(tm.tm_year + 1900) + "/" + fmtIntZero(tm.tm_mon + 1, 2) + "/" + fmtIntZero(tm.tm_mday, 2);
 }
 
+std::string htmlEscaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace vx11

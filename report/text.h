@@ -27,12 +27,29 @@ struct WrappedText {
 };
 WrappedText wrapText(std::string_view text, char separator, int width = 64);
 
-// Code page 850 to the window code page (UTF-8 here) and back.
+// Code page 850 to the window code page (UTF-8 here) and back. Marked names (below) pass unchanged.
 std::string toWindows(const FormatSettings& s, std::string_view cp850);
 std::string toCodePage850(std::string_view utf8);
-// The full conversion to UTF-8 without the length limit of the window conversion (terminal output).
+// The full conversion to UTF-8 without the ASCII mode's transliteration (terminal output).
 std::string cp850ToUtf8(std::string_view cp850);
+
+// File and folder names are the file system's own (UTF-8) and never code-page converted. Inside a
+// code page 850 text (a message, a report line) a name is marked, and the conversions to the window
+// code page copy the marked bytes as they are, so the name is shown as the file system gives it.
+inline constexpr char kNameStart = '\x0E';
+inline constexpr char kNameEnd = '\x0F';
+std::string nameText(std::string_view name);
+// The text with the marks dropped and the names as they are (what a test or a log compares).
+std::string plainNames(std::string_view text);
+// The text for a file kept in code page 850: the marks dropped, each name in code page 850.
+std::string namesInCodePage850(std::string_view text);
 std::string transliterate(std::string_view cp850);
+
+// Text for an HTML page: "&", "<", ">" and the double quote as character references, so a text
+// taken from data is never read as markup, inside an element or an attribute value.
+std::string htmlEscaped(std::string_view text);
+// The declaration every page of the program carries: its bytes are UTF-8.
+inline constexpr const char* kHtmlCharset = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";
 
 // Dates and times.
 std::string dateText(const FormatSettings& s, const std::tm& when);

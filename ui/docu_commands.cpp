@@ -3,6 +3,7 @@
 #include "docu/change_log.h"
 #include "docu/change_log_print.h"
 #include "docu/linked_document.h"
+#include "project/frontend_switch.h"
 #include "project/program_state.h"
 #include "project/report_source.h"
 #include "report/text.h"
@@ -60,9 +61,10 @@ void document_setup(Thh& w, ProgramState& st) {
 }
 
 void start_document(ProgramState& st, int k) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  open_document(st.doc, k, st.outlets.starter);
-  QApplication::restoreOverrideCursor();
+  const bool batch = st.frontend_switch != nullptr && st.frontend_switch->batch();
+  DocumentStart start{st.outlets.starter, st.ui, st.identity.title, st.allowed_documents, batch};
+  // The question, when there is one, comes before the wait cursor.
+  open_document(st.doc, k, start);
 }
 
 }  // namespace

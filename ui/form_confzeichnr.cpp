@@ -49,7 +49,8 @@ TForm_confzeichnr::TForm_confzeichnr(const FormatSettings& format, const std::st
   const auto num = [&format](Real x) { return QString::fromStdString(trimBlanks(fmtSig(format, x))); };
   auto* outer = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  path_ = edit("Edit_zeichnrPath", QString::fromStdString(toWindows(format, first_word(line))), this, 30);
+  // The command line holds program and folder names: shown and kept as the file system has them.
+  path_ = edit("Edit_zeichnrPath", QString::fromStdString(first_word(line)), this, 30);
   auto* browse = side_button(QStringLiteral("..."), "Button_zeichnrPath", this);
   connect(browse, &QPushButton::clicked, this, [this, &ui] {
     if (auto p = ui.open_file("ZEICHNR", "", "wzeichnr.exe|wzeichnr.exe|zeichnr.exe|zeichnr.exe"))
@@ -109,7 +110,7 @@ TForm_confzeichnr::TForm_confzeichnr(const FormatSettings& format, const std::st
   psfont_->addItems({QStringLiteral("Helvetica"), QStringLiteral("Times-Roman"), QStringLiteral("Courier")});
   font_row->addRow(QStringLiteral("Postscript Font"), psfont_);
   outer->addLayout(font_row);
-  line_ = new QLabel(QString::fromStdString(toWindows(format, line)), this);
+  line_ = new QLabel(QString::fromStdString(line), this);
   line_->setObjectName("Label_commandline");
   line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   line_->setMinimumWidth(line_->fontMetrics().averageCharWidth() * 70);
@@ -140,7 +141,7 @@ TForm_confzeichnr::TForm_confzeichnr(const FormatSettings& format, const std::st
 
 PlotDialogFields TForm_confzeichnr::fields() const {
   PlotDialogFields f;
-  const auto text = [](const QLineEdit* e) { return toCodePage850(e->text().trimmed().toStdString()); };
+  const auto text = [](const QLineEdit* e) { return e->text().trimmed().toStdString(); };
   f.program_path = text(path_);
   f.output_folder = text(outdir_);
   f.format = static_cast<PlotFormat>(outcode_->checkedId());
@@ -152,14 +153,14 @@ PlotDialogFields TForm_confzeichnr::fields() const {
   f.x_offset = typed_number(xnull_);
   f.y_offset = typed_number(ynull_);
   f.text_width_factor = typed_number(textwidth_);
-  f.ps_font = toCodePage850(psfont_->currentText().trimmed().toStdString());
+  f.ps_font = psfont_->currentText().trimmed().toStdString();
   return f;
 }
 
 QString TForm_confzeichnr::command_line() const { return line_->text(); }
 
 void TForm_confzeichnr::rebuild() {
-  line_->setText(QString::fromStdString(toWindows(format_, dialogCommandLine(format_, fields()))));
+  line_->setText(QString::fromStdString(dialogCommandLine(format_, fields())));
 }
 
 std::optional<std::string> QtPlotDialog::edit(const std::string& line) {
@@ -170,7 +171,7 @@ std::optional<std::string> QtPlotDialog::edit(const std::string& line) {
     return f;
   }, parent_);
   if (d.exec() != QDialog::Accepted) return std::nullopt;
-  return toCodePage850(d.command_line().toStdString());
+  return d.command_line().toStdString();
 }
 
 }  // namespace vx11

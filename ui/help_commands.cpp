@@ -26,7 +26,7 @@ namespace {
 class HelpKeep : public QObject {
  public:
   HelpKeep(Thh& window, ProgramState& state, const DialogHelp& help)
-      : QObject(&window), descriptions(state.format, help, state.help_number, &window) {}
+      : QObject(&window), starter(state.outlets.starter), descriptions(state.format, help, state.help_number, &window) {}
   CommandLineStarter starter;
   QtDescriptionDialog descriptions;
 };

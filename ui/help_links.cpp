@@ -2,12 +2,12 @@
 
 #include "report/interaction.h"
 #include "report/report_outlets.h"
+#include "report/text.h"
 
 namespace vx11 {
 
 std::vector<std::string> homepage_command(const std::string& browser) {
-  std::vector<std::string> argv = split_command_line(browser);
-  if (argv.empty()) argv.emplace_back("xdg-open");
+  std::vector<std::string> argv = program_command(browser);
   argv.emplace_back(kHomepage);
   return argv;
 }
@@ -18,7 +18,8 @@ std::vector<std::string> mail_command(const ProgramIdentity& id) {
 
 void start_link(ProcessStarter& starter, Interaction& ui, const std::vector<std::string>& argv) {
   if (argv.empty()) return;
-  if (!starter.start(argv)) ui.message(kCaptionError, "Programm " + argv.front() + " kann nicht gestartet werden !");
+  if (!starter.start(argv))
+    ui.message(kCaptionError, "Programm " + nameText(argv.front()) + " kann nicht gestartet werden !");
 }
 
 std::string about_text(const ProgramIdentity& id) {

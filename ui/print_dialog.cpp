@@ -242,7 +242,7 @@ void TForm_printconf::accept() {
       return;
     }
     c_.printer.setOutputFormat(QPrinter::PdfFormat);
-    c_.printer.setOutputFileName(QString::fromStdString(cp850ToUtf8(*file)));
+    c_.printer.setOutputFileName(QString::fromStdString(*file));
   }
   print_drawing(c_.canvas, c_.printer, p, fit_whole(), st.ui);
   QDialog::accept();

@@ -76,6 +76,8 @@ std::optional<std::string> QtInteraction::ask_text(const std::string& caption, c
                                                    const std::string& text) {
   const auto answer = vx11::ask_text(parent_, help, shown(prompt), kTextLength, shown(text), shown(caption));
   if (!answer) return std::nullopt;
+  // A name is asked for as a name: what is typed is the file system's name, not a code page text.
+  if (text.find(kNameStart) != std::string::npos) return answer->toStdString();
   return typed(*answer);
 }
 
@@ -87,26 +89,27 @@ std::optional<std::string> QtInteraction::ask_yes_no(const std::string& prompt, 
 
 std::optional<std::string> QtInteraction::open_file(const std::string& title, const std::string& folder,
                                                     const std::string& filter) {
-  QFileDialog d(parent_, shown(title), shown(folder));
+  // Folders and the chosen path are names, passed as the file system gives them.
+  QFileDialog d(parent_, shown(title), QString::fromStdString(folder));
   d.setAcceptMode(QFileDialog::AcceptOpen);
   d.setFileMode(QFileDialog::ExistingFile);
-  d.setNameFilters(name_filters(shown(filter)));
+  d.setNameFilters(name_filters(QString::fromStdString(filter)));
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-  return typed(d.selectedFiles().first());
+  return d.selectedFiles().first().toStdString();
 }
 
 std::optional<std::string> QtInteraction::save_file(const std::string& title, const std::string& folder,
                                                     const std::string& name, const std::string& filter) {
-  QFileDialog d(parent_, shown(title), shown(folder));
+  QFileDialog d(parent_, shown(title), QString::fromStdString(folder));
   d.setAcceptMode(QFileDialog::AcceptSave);
   d.setFileMode(QFileDialog::AnyFile);
-  d.setNameFilters(name_filters(shown(filter)));
-  d.setDefaultSuffix(default_suffix(shown(filter)));
+  d.setNameFilters(name_filters(QString::fromStdString(filter)));
+  d.setDefaultSuffix(default_suffix(QString::fromStdString(filter)));
   // The core asks its own overwrite question.
   d.setOption(QFileDialog::DontConfirmOverwrite);
-  if (!name.empty()) d.selectFile(shown(name));
+  if (!name.empty()) d.selectFile(QString::fromStdString(name));
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-  return typed(d.selectedFiles().first());
+  return d.selectedFiles().first().toStdString();
 }
 
 }  // namespace vx11

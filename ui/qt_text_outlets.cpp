@@ -35,7 +35,7 @@ TextPrintout text_printout(const Configuration& config) {
 void QtTextPrinter::print(const std::string& cp850_path) {
   std::ifstream in(cp850_path, std::ios::binary);
   if (!in) {
-    ui_.message(kCaptionError, cp850_path + " not found !");
+    ui_.message(kCaptionError, nameText(cp850_path) + " not found !");
     return;
   }
   std::ostringstream bytes;
@@ -46,7 +46,7 @@ void QtTextPrinter::print(const std::string& cp850_path) {
 void QtTextWindow::show(const TextWindowRequest& request) {
   QFile f(QString::fromStdString(request.converted_path));
   if (!f.open(QIODevice::ReadOnly)) {
-    ui_.message(kCaptionError, request.converted_path + " not found !");
+    ui_.message(kCaptionError, nameText(request.converted_path) + " not found !");
     return;
   }
   const QString text = QString::fromUtf8(f.readAll());
@@ -63,12 +63,7 @@ void QtTextWindow::show(const TextWindowRequest& request) {
   const std::string stream = request.stream_path;
   w.set_print([this, stream] { printer_.print(stream); });
   const std::string copy = request.converted_path;
-  w.set_export([this, copy] {
-    std::vector<std::string> argv = split_command_line(config_.text_program);
-    const bool runs = !argv.empty() && starter_.exists(argv[0]);
-    argv.push_back(copy);
-    if (!runs || !starter_.start(argv)) ui_.message(kCaptionError, config_.text_program + " not found");
-  });
+  w.set_export([this, copy] { start_with_file(starter_, ui_, config_.text_program, copy); });
   w.exec();
   const QRect g = w.geometry();
   config_.text_window = WindowRect{g.x(), g.y(), g.width(), g.height()};

@@ -211,13 +211,18 @@ QWidget* Tconfig::with_beside(QWidget* main, std::initializer_list<QWidget*> bes
 }
 
 QLineEdit* Tconfig::text_row(QFormLayout* form, const QString& label, const char* name, std::string& field,
-                             QWidget* beside, std::function<QString()> proposal) {
+                             QWidget* beside, std::function<QString()> proposal, bool is_name) {
   auto* e = new QLineEdit(this);
   e->setObjectName(name);
   e->setMinimumWidth(e->fontMetrics().averageCharWidth() * 30);
   std::string* f = &field;
-  fills_.push_back([this, e, f] { e->setText(shown(*f)); });
-  stores_.push_back([this, e, f] { *f = typed(e->text()); });
+  if (is_name) {
+    fills_.push_back([e, f] { e->setText(QString::fromStdString(*f)); });
+    stores_.push_back([e, f] { *f = e->text().toStdString(); });
+  } else {
+    fills_.push_back([this, e, f] { e->setText(shown(*f)); });
+    stores_.push_back([this, e, f] { *f = typed(e->text()); });
+  }
   QWidget* p = proposal ? proposal_button(e, std::move(proposal)) : nullptr;
   if (p && beside) form->addRow(label, with_beside(e, {p, beside}));
   else if (p || beside) form->addRow(label, with_beside(e, {p ? p : beside}));
@@ -229,7 +234,7 @@ QLineEdit* Tconfig::folder_row(QFormLayout* form, const QString& label, const ch
                                std::function<QString()> proposal) {
   auto* browse = small_button(QStringLiteral("..."), this);
   browse->setObjectName(QStringLiteral("Button_browse_") + name);
-  auto* e = text_row(form, label, name, field, browse, std::move(proposal));
+  auto* e = text_row(form, label, name, field, browse, std::move(proposal), true);
   connect(browse, &QPushButton::clicked, this, [this, e] {
     if (!pickers_.folder) return;
     if (auto f = pickers_.folder(e->text())) e->setText(*f);
@@ -608,7 +613,7 @@ QWidget* Tconfig::external_page() {
   const auto program_row = [&](const QString& label, const char* name, std::string& field) {
     auto* b = small_button(QStringLiteral("..."), this);
     b->setObjectName(QStringLiteral("Button_browse_") + name);
-    auto* e = text_row(form, label, name, field, b);
+    auto* e = text_row(form, label, name, field, b, {}, true);
     connect(b, &QPushButton::clicked, this, [this, e] {
       if (auto f = state_.ui.open_file("Programm", "", "*|*")) e->setText(QString::fromStdString(*f));
     });
@@ -655,16 +660,18 @@ void Tconfig::refill_plot_lines() {
   const int current = plot_lines_->currentRow();
   plot_lines_->clear();
   for (std::size_t i = 0; i < work_.plot_command_lines.size(); ++i)
-    plot_lines_->addItem(QStringLiteral("%1: ").arg(i + 1) + shown(work_.plot_command_lines[i]));
+    plot_lines_->addItem(QStringLiteral("%1: ").arg(i + 1) + QString::fromStdString(work_.plot_command_lines[i]));
   plot_lines_->setCurrentRow(current >= 0 ? current : 0);
 }
 
 void Tconfig::edit_plot_line(int row) {
   if (row < 0 || row >= kPlotCommandSlots) return;
   auto& line = work_.plot_command_lines[static_cast<std::size_t>(row)];
-  const auto text = ask_text(this, help_, QStringLiteral("ZEICHNR-Kommandozeile %1").arg(row + 1), 0, shown(line));
+  // A command line of program and folder names, kept as typed.
+  const auto text = ask_text(this, help_, QStringLiteral("ZEICHNR-Kommandozeile %1").arg(row + 1), 0,
+                             QString::fromStdString(line));
   if (!text) return;
-  line = typed(*text);
+  line = text->toStdString();
   work_.plot_command_count = std::max(work_.plot_command_count, row + 1);
   refill_plot_lines();
   plot_lines_->setCurrentRow(row);

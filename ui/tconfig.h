@@ -65,8 +65,9 @@ class Tconfig : public QDialog {
 
  private:
   // Binding helpers: each adds a control to `form` and remembers how to fill and store it.
+  // `is_name`: the field holds a file, folder or program name, shown and stored as it is.
   QLineEdit* text_row(QFormLayout* form, const QString& label, const char* name, std::string& field,
-                      QWidget* beside = nullptr, std::function<QString()> proposal = {});
+                      QWidget* beside = nullptr, std::function<QString()> proposal = {}, bool is_name = false);
   QLineEdit* folder_row(QFormLayout* form, const QString& label, const char* name, std::string& field,
                         std::function<QString()> proposal = {});
   QLineEdit* real_row(QFormLayout* form, const QString& label, const char* name, Real& field,

@@ -60,7 +60,7 @@ Tdbf4::Tdbf4(CalcContext& ctx, const BrowseRequest& request, const Tdbf4Services
   bold.setBold(true);
   Label_title2->setFont(bold);
   Label_title1 = add_label(this, "Label_title1", shown(t.first_title()));
-  Label_filename = add_label(this, "Label_filename", shown(t.file_name()));
+  Label_filename = add_label(this, "Label_filename", QString::fromStdString(t.file_name()));
   titles->addWidget(Label_title2);
   titles->addWidget(Label_title1);
   titles->addWidget(Label_filename);

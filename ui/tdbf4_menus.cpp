@@ -162,6 +162,6 @@ void Tdbf4::show_structure() {
   ctx_.ui.message(t.second_title(), text);
 }
 
-void Tdbf4::show_file_name() { ctx_.ui.message(kCaptionInfo, ctx_.tables.file_name()); }
+void Tdbf4::show_file_name() { ctx_.ui.message(kCaptionInfo, nameText(ctx_.tables.file_name())); }
 
 }  // namespace vx11

@@ -12,6 +12,7 @@
 #include "project/running_program.h"
 #include "project/window_session.h"
 #include "ui/main_window.h"
+#include "ui/program_reaper.h"
 #include "ui/window_frontend.h"
 #include "ui/window_startup.h"
 
@@ -34,10 +35,13 @@ int run_window(ProgramState* state, int argc, char** argv) {
     // The help system fills the window's help or the dialogs' one; both serve every dialog.
     if (!window.help.text && !window.help.picture) window.help = frontend.ui.help;
     frontend.set_help(window.help);
+    ProgramReaper reaper(starter);
     window.show();
     code = app.exec();
+    // Still inside the window's scope: a failed write is shown in a box and its retry question
+    // can be answered there, not lost on standard error.
+    save_session(st);
   }
-  save_session(st);
   return code;
 }
 

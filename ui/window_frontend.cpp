@@ -11,13 +11,7 @@ Tdbf4Services browser_services(ProgramState& st) {
   s.title_line = st.identity.title + "  V" + st.identity.version;
   // A written HTML page opens in the configured browser, started like every other program.
   s.show_page = [&st](const std::string& path) {
-    std::vector<std::string> argv = split_command_line(st.config.html_browser);
-    if (argv.empty() || !st.outlets.starter.exists(argv[0])) {
-      st.ui.message(kCaptionError, st.config.html_browser + " not found");
-      return;
-    }
-    argv.push_back(path);
-    st.outlets.starter.start(argv);
+    start_with_file(st.outlets.starter, st.ui, st.config.html_browser, path);
   };
   return s;
 }

@@ -16,11 +16,23 @@ void show_caption(Thh& window, const ProgramState& st) {
   window.setWindowTitle(shown_text(st, caption_text(st.identity, st.session)));
 }
 
+namespace {
+
+// "&k name" with the name as the file system gives it; an "&" in the name is a letter, not the
+// menu's shortcut mark.
+std::string recent_file_menu_text(const Session& s, int slot) {
+  std::string name;
+  for (const char c : recent_file_short_name(s, slot)) name += c == '&' ? std::string("&&") : std::string(1, c);
+  return "&" + std::to_string(slot) + " " + name;
+}
+
+}  // namespace
+
 void show_recent_files(Thh& window, const ProgramState& st) {
   std::array<std::string, 4> captions;
   for (int k = 1; k <= 4; ++k)
     if (!st.session.recent[k - 1].empty())
-      captions[k - 1] = toWindows(st.format, recent_file_caption(st.session, k));
+      captions[k - 1] = recent_file_menu_text(st.session, k);
   window.set_recent_files(captions);
 }
 

@@ -19,7 +19,7 @@ void configure_graphics(const Configuration& config, GraphicsState& g) {
 void draw_view(ProgramState& st, GraphicsSurface& surface, int view, const std::function<void()>& show_messages) {
   CadSettings cad = cadSettingsFrom(st.config, st.identity, st.temp_folder());
   cad.print_frame = st.config.screendump_border;
-  CommandLineStarter starter;  // the screen starts no plot program
+  CommandLineStarter starter(st.outlets.starter);  // the screen starts no plot program
   DrawingOutput out(CadContext{cad, st.format, st.messages, st.ui, st.rec.cancelled, surface, starter, nullptr});
   if (!st.session.current_file.empty()) out.project_file = resolve_input_path(st.session, st.session.current_file);
   DrawingContext c{st.rec, st.messages, st.format, st.ui, st.rec.cancelled, st.help_number, out, show_messages};

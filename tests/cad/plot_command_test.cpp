@@ -121,7 +121,7 @@ TEST(PlotCommandLine, BatchFileThatCannotBeCreatedIsAskedAgain) {
 }
 
 TEST(ProcessStart, StartsWithoutShellAndReportsMissingPrograms) {
-  EXPECT_EQ(splitCommandLine("a \"b c\"  d"), (std::vector<std::string>{"a", "b c", "d"}));
+  EXPECT_EQ(split_command_line("a \"b c\"  d"), (std::vector<std::string>{"a", "b c", "d"}));
   CommandLineStarter starter;
   EXPECT_EQ(starter.start("/bin/true ignored"), kStarted);
   EXPECT_EQ(starter.start("/nonexistent/plotter x"), 2);

@@ -396,8 +396,9 @@ TEST_F(Stream, TabSeparatedOutputHasNoRulesFramesOrPageEnds) {
     EXPECT_EQ(text.find("$!$"), std::string::npos);
     EXPECT_EQ(text.find(rule_line(Rule::Single, mode)), std::string::npos);
     EXPECT_EQ(text.find(rule_line(Rule::FrameTop, mode)), std::string::npos);
-    const std::string expected_start = "VX11  -  Scheibenfederberechnung V1.1\t09.12.2026\t9:05\r\n" + dir_ +
-                                       "$$$1.txt\r\nInfo 1\r\nInfo 2\r\nInfo 3\r\n \r\nAbmessungen\r\n"
+    // The stream path is a marked name: the converted copy shows it as the file system gives it.
+    const std::string expected_start = "VX11  -  Scheibenfederberechnung V1.1\t09.12.2026\t9:05\r\n" +
+                                       nameText(dir_ + "$$$1.txt") + "\r\nInfo 1\r\nInfo 2\r\nInfo 3\r\n \r\nAbmessungen\r\n"
                                        "Durchmesser\td\tmm\t35,5\r\nRe\tRe\tMPa\t355,5\t235\r\n";
     EXPECT_EQ(text.substr(0, expected_start.size()), expected_start);
   }
@@ -453,7 +454,7 @@ TEST_F(Stream, ChosenFileAsksBeforeOverwriting) {
   EXPECT_FALSE(stream_.open(kChannelFile, "ausgabe"));
   EXPECT_TRUE(cancelled_);
   EXPECT_EQ(ui_.dialogs.at(0), "ausgabe.txt|*.txt");
-  EXPECT_EQ(ui_.questions.at(0), path + " existiert bereits.   \x81" "berschreiben ?");
+  EXPECT_EQ(ui_.questions.at(0), nameText(path) + " existiert bereits.   \x81" "berschreiben ?");
   EXPECT_EQ(read_file(path), "alt");
 
   cancelled_ = false;
@@ -576,22 +577,7 @@ TEST_F(Stream, WriteFailureIsReportedAndStopsTheStream) {
   EXPECT_EQ(ui_.shown[0], "Fehler : |Schreibfehler: " + dir_ + "OUTDOS.TXT");
 }
 
-TEST(CommandLine, SplitsLikeAShell) {
-  struct Case {
-    const char* line;
-    std::vector<std::string> words;
-  };
-  const Case cases[] = {
-      {"xdg-open", {"xdg-open"}},
-      {"  kate   --new  ", {"kate", "--new"}},
-      {"\"/opt/my editor/bin/ed\" -x", {"/opt/my editor/bin/ed", "-x"}},
-      {"prog \"\" end", {"prog", "", "end"}},
-      {"prog \"a \\\"b\\\"\"", {"prog", "a \"b\""}},
-      {"", {}},
-  };
-  for (const auto& k : cases) EXPECT_EQ(split_command_line(k.line), k.words) << k.line;
-  EXPECT_FALSE(find_program("sh").empty());
-  EXPECT_TRUE(find_program("no-such-program-here").empty());
+TEST(PrinterPort, DeviceOfThePortNumber) {
   EXPECT_EQ(printer_port_device(1), "/dev/lp0");
   EXPECT_EQ(printer_port_device(4), "/dev/lp3");
 }

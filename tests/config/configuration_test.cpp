@@ -484,9 +484,11 @@ TEST_F(ConfigurationFolder, UncreatableFileGivesUpWithAMessage) {
   bool cancelled = false;
   write_configuration(changed(), dir("missing"), ProgramIdentity{}, ui_, cancelled);
   EXPECT_TRUE(cancelled);
+  // Three tries (the batch stand-in answers the retry question with yes), then the way out.
   ASSERT_EQ(ui_.shown.size(), 4u);
   EXPECT_EQ(ui_.shown[0], "Fehler : |I/O-Error 2");
-  EXPECT_EQ(ui_.shown[3], "Fehler : |Datei " + dir("missing") + "vx11.cfg kann nicht angelegt werden !");
+  EXPECT_EQ(ui_.shown[3], "Fehler : |Datei " + dir("missing") +
+                              "vx11.cfg nicht gespeichert, die bisherige Datei bleibt unver\x84ndert !");
 }
 
 TEST_F(ConfigurationFolder, ImportReadsAnotherFile) {

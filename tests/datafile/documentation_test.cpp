@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "docu/change_log.h"
 #include "docu/linked_document.h"
@@ -235,32 +236,79 @@ TEST(LinkedDocuments, WindowsProgramsBecomeXdgOpen) {
       {{"", "/tmp/plan mit blank.pdf"}, {"xdg-open", "/tmp/plan mit blank.pdf"}},
       {{"evince --fullscreen", "\"/tmp/x y.pdf\""}, {"evince", "--fullscreen", "/tmp/x y.pdf"}},
       {{"gimp", ""}, {"gimp"}},
+      {{"", "-x.pdf"}, {"xdg-open", "./-x.pdf"}},
+      {{"", "/abs/-x.pdf"}, {"xdg-open", "/abs/-x.pdf"}},
   };
   for (const Case& c : cases) EXPECT_EQ(document_command(c.doc), c.argv) << c.doc.program;
 }
 
-TEST(LinkedDocuments, StartsKOnlyForOneToFive) {
-  class Starter : public ProcessStarter {
-   public:
-    bool exists(const std::string&) override { return true; }
-    bool start(const std::vector<std::string>& argv) override {
-      started.push_back(argv);
-      return argv.front() != "/nonexistent/program";
-    }
-    std::vector<std::vector<std::string>> started;
-  } starter;
+// Records the commands instead of starting them.
+class RecordingDocumentStarter : public ProcessStarter {
+ public:
+  bool exists(const std::string&) override { return true; }
+  bool start(const std::vector<std::string>& argv) override {
+    started.push_back(argv);
+    return argv.front() != "/nonexistent/program";
+  }
+  std::vector<std::vector<std::string>> started;
+};
+
+TEST(LinkedDocuments, ForeignProgramsStartOnlyAfterYesAskedOncePerSession) {
+  RecordingDocumentStarter starter;
+  ScriptedInteraction ui;
+  std::set<std::string> allowed;
+  DocumentStart start{starter, ui, "VX11", allowed};
   Documentation doc;
   doc.documents[0] = {"true", ""};
   doc.documents[1] = {"/nonexistent/program", "x"};
+  doc.documents[2] = {"sh -c \"echo owned\"", "-rf"};
   doc.documents[4] = {"", "plan.pdf"};
-  EXPECT_TRUE(open_document(doc, 1, starter));
-  EXPECT_FALSE(open_document(doc, 2, starter));
-  EXPECT_FALSE(open_document(doc, 0, starter));
-  EXPECT_FALSE(open_document(doc, 6, starter));
-  EXPECT_TRUE(open_document(doc, 5, starter));
-  const std::vector<std::vector<std::string>> expected = {
-      {"true"}, {"/nonexistent/program", "x"}, {"xdg-open", "plan.pdf"}};
-  EXPECT_EQ(starter.started, expected);
+
+  // The default opener needs no question.
+  EXPECT_TRUE(open_document(doc, 5, start));
+  EXPECT_TRUE(ui.asked.empty());
+
+  // A program of the file's own: No (and Cancel) start nothing, and the question comes again.
+  ui.answers = {Answer::No, Answer::Cancel, Answer::Yes};
+  EXPECT_FALSE(open_document(doc, 3, start));
+  EXPECT_FALSE(open_document(doc, 3, start));
+  ASSERT_EQ(ui.asked.size(), 2u);
+  EXPECT_EQ(ui.asked[0], "VX11|Dokument 3 startet das Programm\nsh -c \"echo owned\"\nmit der Datei\n-rf\n\n"
+                         "Die Eingabedatei bestimmt dieses Programm.  Programm starten ?");
+  EXPECT_EQ(starter.started.size(), 1u);  // only the default opener so far
+  // Yes starts it, with the file unable to pass for an option; later starts ask no more.
+  EXPECT_TRUE(open_document(doc, 3, start));
+  EXPECT_TRUE(open_document(doc, 3, start));
+  EXPECT_EQ(ui.asked.size(), 3u);
+  EXPECT_EQ(starter.started.back(), (std::vector<std::string>{"sh", "-c", "echo owned", "./-rf"}));
+
+  // A changed document is another command: asked again.
+  doc.documents[2].file = "other";
+  ui.answers.push_back(Answer::No);
+  EXPECT_FALSE(open_document(doc, 3, start));
+  EXPECT_EQ(ui.asked.size(), 4u);
+
+  ui.answers.push_back(Answer::Yes);
+  EXPECT_TRUE(open_document(doc, 1, start));
+  ui.answers.push_back(Answer::Yes);
+  EXPECT_FALSE(open_document(doc, 2, start));  // asked, allowed, but it cannot start
+  EXPECT_FALSE(open_document(doc, 0, start));
+  EXPECT_FALSE(open_document(doc, 6, start));
+  EXPECT_EQ(starter.started.back(), (std::vector<std::string>{"/nonexistent/program", "x"}));
+}
+
+TEST(LinkedDocuments, BatchModeNeverStartsOne) {
+  RecordingDocumentStarter starter;
+  BatchInteraction ui;  // would answer every question with yes
+  ui.echo = false;
+  std::set<std::string> allowed;
+  DocumentStart start{starter, ui, "VX11", allowed, true};
+  Documentation doc;
+  doc.documents[0] = {"gimp", "a.png"};
+  doc.documents[1] = {"", "plan.pdf"};
+  EXPECT_FALSE(open_document(doc, 1, start));
+  EXPECT_FALSE(open_document(doc, 2, start));
+  EXPECT_TRUE(starter.started.empty());
 }
 
 }  // namespace

@@ -72,6 +72,31 @@ TEST(CodePage, AsciiModeAndTransliteration) {
   EXPECT_EQ(toWindows(s, "\x86"), "å");  // kept letters reach the window as themselves
 }
 
+TEST(CodePage, MarkedNamesPassEveryConversionUnchanged) {
+  const std::string name = "/home/j\xC3\xBCrgen/Pr\xC3\xBC" "f\xE2\x82\xAC.vxk";  // UTF-8, a euro sign too
+  const std::string text = "Datei " + nameText(name) + " nicht gefunden: Gr\x94\xE1" "e";
+  FormatSettings plain;
+  FormatSettings ascii;
+  ascii.ascii_mode = true;
+  EXPECT_EQ(toWindows(plain, text), "Datei " + name + " nicht gefunden: Größe");
+  EXPECT_EQ(toWindows(ascii, text), "Datei " + name + " nicht gefunden: Groesse");
+  EXPECT_EQ(cp850ToUtf8(text), toWindows(plain, text));
+  EXPECT_EQ(plainNames(text), "Datei " + name + " nicht gefunden: Gr\x94\xE1" "e");
+  // A file kept in code page 850 gets the name in it, as far as it goes ("€" is not in it).
+  EXPECT_EQ(namesInCodePage850(text), "Datei /home/j\x81rgen/Pr\x81" "f?.vxk nicht gefunden: Gr\x94\xE1" "e");
+  // Control characters cannot end the mark early or reach a terminal.
+  EXPECT_EQ(toWindows(plain, nameText("a\x0F" "b\x1B[2J")), "a?b?[2J");
+  // A text cut inside a name keeps the rest as the name.
+  EXPECT_EQ(toWindows(plain, text.substr(0, 13)), "Datei /home/");
+  EXPECT_EQ(toWindows(plain, "ohne Namen \x84"), "ohne Namen ä");
+}
+
+TEST(Html, EscapesMarkupCharacters) {
+  EXPECT_EQ(htmlEscaped("<img src=\"//x/a\"> & Gr\xC3\xB6\xC3\x9F" "e"),
+            "&lt;img src=&quot;//x/a&quot;&gt; &amp; Gr\xC3\xB6\xC3\x9F" "e");
+  EXPECT_EQ(htmlEscaped(""), "");
+}
+
 TEST(Dates, OrdersAndFileDate) {
   std::tm tm{};
   tm.tm_mday = 7;

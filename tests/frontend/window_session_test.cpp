@@ -76,7 +76,7 @@ TEST_F(WindowSessionTest, UnwritableSessionFileIsReportedNotRetriedForever) {
   state.config_folder = root + "/kein/ordner/";
   EXPECT_FALSE(save_session(state));
   ASSERT_FALSE(ui.shown.empty());
-  EXPECT_NE(ui.shown.back().find("kann nicht angelegt werden"), std::string::npos);
+  EXPECT_NE(ui.shown.back().find("nicht gespeichert, die bisherige Datei bleibt unver\x84ndert !"), std::string::npos);
 }
 
 TEST_F(WindowSessionTest, RecentFileIsReadAndMovesToTheHead) {

@@ -8,6 +8,7 @@
 #include "help/help_show.h"
 #include "help_test_support.h"
 #include "report/interaction.h"
+#include "report/text.h"
 
 namespace vx11 {
 namespace {
@@ -152,7 +153,7 @@ TEST_F(HelpFolder, BoxTexts) {
             "Hilfetext Nr 4100: keine Hilfe vorhanden.");
   std::filesystem::remove(folder.file("vx11.hlp"));
   EXPECT_EQ(helpBoxText(lookupHelp(settings.folder, "vx11", 4000), 4000),
-            "Datei " + folder.file("vx11.hlp") + " nicht gefunden !");
+            "Datei " + nameText(folder.file("vx11.hlp")) + " nicht gefunden !");
 }
 
 TEST_F(HelpFolder, ShowHelpByMode) {

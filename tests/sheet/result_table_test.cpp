@@ -13,6 +13,7 @@
 #include "report/result_table.h"
 #include "report/result_table_sort.h"
 #include "sheet_helpers.h"
+#include "report/text.h"
 
 namespace vx11 {
 namespace {
@@ -254,8 +255,9 @@ TEST(ResultTableGrid, HeadClickSortsOutsideRowsAreIgnored) {
 
 TEST(ResultTableGrid, Captions) {
   ProgramIdentity id;
-  EXPECT_EQ(result_table_caption(id, "/home/u/daten"), "VX11  /home/u/daten");
-  EXPECT_EQ(scan_caption(id, "a.vxk"), "VX11  -  Scheibenfederberechnung -> a.vxk");
+  // Folder and file are names: marked, so the window shows them as the file system gives them.
+  EXPECT_EQ(result_table_caption(id, "/home/u/daten"), "VX11  " + nameText("/home/u/daten"));
+  EXPECT_EQ(scan_caption(id, "a.vxk"), "VX11  -  Scheibenfederberechnung -> " + nameText("a.vxk"));
 }
 
 // Rates by the file's first line: "ok <safety>", "fatal", anything else cannot be read.
@@ -367,8 +369,8 @@ TEST(ResultTableScan, ProgressShowsEachFileAndMayStopTheScan) {
   bool cancelled = false;
   const ResultTable table = scan_result_table(dir.path(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
                                               &progress, cancelled);
-  EXPECT_EQ(progress.captions, (std::vector<std::string>{"VX11  -  Scheibenfederberechnung -> a.vxk",
-                                                         "VX11  -  Scheibenfederberechnung -> b.vxk"}));
+  EXPECT_EQ(progress.captions, (std::vector<std::string>{"VX11  -  Scheibenfederberechnung -> " + nameText("a.vxk"),
+                                                         "VX11  -  Scheibenfederberechnung -> " + nameText("b.vxk")}));
   EXPECT_EQ(table.row_count(), 2);
   EXPECT_TRUE(cancelled);
 }

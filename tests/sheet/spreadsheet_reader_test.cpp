@@ -5,6 +5,7 @@
 
 #include "report/spreadsheet_reader.h"
 #include "sheet_helpers.h"
+#include "report/text.h"
 
 namespace vx11 {
 namespace {
@@ -180,7 +181,7 @@ TEST(SpreadsheetReader, MissingFileAndFolder) {
   WorksheetCells cells;
   std::string error;
   EXPECT_FALSE(read_worksheet(dir.file("weg.xlsx"), cells, error));
-  EXPECT_EQ(error, "File " + dir.file("weg.xlsx") + " not found !");
+  EXPECT_EQ(error, "File " + nameText(dir.file("weg.xlsx")) + " not found !");
   EXPECT_FALSE(read_worksheet(dir.path(), cells, error));
   EXPECT_FALSE(error.empty());
 }

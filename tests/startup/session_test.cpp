@@ -1,4 +1,5 @@
 #include "project/session.h"
+#include "report/text.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,15 @@ TEST(Caption, TitleNameAndExtension) {
   Session s;
   EXPECT_EQ(caption_text(id, s), "VX11  -  Scheibenfederberechnung");
   s.current_file = "test";
-  EXPECT_EQ(caption_text(id, s), "VX11  -  Scheibenfederberechnung  -  test.vxk");
+  EXPECT_EQ(caption_text(id, s), "VX11  -  Scheibenfederberechnung  -  " + nameText("test.vxk"));
   s.current_file = "dir/test.vxk";
-  EXPECT_EQ(caption_text(id, s), "VX11  -  Scheibenfederberechnung  -  dir/test.vxk");
+  EXPECT_EQ(caption_text(id, s), "VX11  -  Scheibenfederberechnung  -  " + nameText("dir/test.vxk"));
+  // A name is shown as the file system gives it, in any conversion mode.
+  s.current_file = "Pr\xC3\xBC" "fst\xC3\xBC" "ck_\xC3\xA4.vxk";
+  FormatSettings ascii;
+  ascii.ascii_mode = true;
+  for (const FormatSettings& f : {FormatSettings{}, ascii})
+    EXPECT_EQ(toWindows(f, caption_text(id, s)), "VX11  -  Scheibenfederberechnung  -  Pr\xC3\xBC" "fst\xC3\xBC" "ck_\xC3\xA4.vxk");
 }
 
 TEST(RecentFiles, HeadDedupAndOverflow) {
@@ -34,9 +41,10 @@ TEST(RecentFiles, HeadDedupAndOverflow) {
   remove_recent_file(s, 2);
   EXPECT_EQ(s.recent[1], "/data/c.vxk");
   EXPECT_EQ(s.recent[3], "");
-  EXPECT_EQ(recent_file_caption(s, 1), "&1 /data/e.vxk");
+  EXPECT_EQ(recent_file_caption(s, 1), "&1 " + nameText("/data/e.vxk"));
   s.recent[0] = "/home/someone/projects/keys/2026/december/connection-17.vxk";
-  EXPECT_EQ(recent_file_caption(s, 1), "&1 /.../connection-17.vxk");
+  EXPECT_EQ(recent_file_short_name(s, 1), "/.../connection-17.vxk");
+  EXPECT_EQ(recent_file_caption(s, 1), "&1 " + nameText("/.../connection-17.vxk"));
 }
 
 TEST(SessionFile, RoundTripAndShortFile) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "table_fixture.h"
+#include "report/text.h"
 
 namespace vx11 {
 namespace {
@@ -188,7 +189,7 @@ TEST_F(KeyTableTest, ShowShaftSeries) {
   browser.confirm(1);
   show_shaft_series(ctx, 0);  // editing: the buffer stays
   EXPECT_EQ(tables.shaft_series_row.diameter, 500);
-  EXPECT_EQ(browser.shown[1].caption, "Wellendurchmesser    (" + folder + "/dwelle.dbf)");
+  EXPECT_EQ(browser.shown[1].caption, "Wellendurchmesser    (" + nameText(folder + "/dwelle.dbf") + ")");
 }
 
 }  // namespace

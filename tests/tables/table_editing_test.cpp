@@ -4,6 +4,7 @@
 
 #include "calc/table_exchange.h"
 #include "table_fixture.h"
+#include "report/text.h"
 
 namespace vx11 {
 namespace {
@@ -161,7 +162,7 @@ TEST_F(EditingTest, AppendFromAnotherTableMatchesFieldsByName) {
     std::string problem;
     bool unreadable = false;
     ASSERT_TRUE(other.open(folder + "/other.dbf", true, problem, unreadable));
-    other.set_deleted(2, true);
+    ASSERT_TRUE(other.set_deleted(2, true, problem)) << problem;
   }
   ASSERT_TRUE(append_from_table(ctx, folder + "/other.dbf"));
   EXPECT_EQ(column(2), (std::vector<std::string>{"eins", "zwei \"2\"", "drei, drei", "anders", "noch"}));
@@ -178,11 +179,11 @@ TEST_F(EditingTest, HtmlPage) {
   write_table_html(out, tables, format, {"VX11  -  Scheibenfederberechnung", "09.12.2026", "10:11"});
   const std::string f = folder + "/t.dbf";
   EXPECT_EQ(out.str(),
-            "<HTML>\r\n<HEAD><TITLE>" + f + "</TITLE></HEAD>\r\n<BODY BGCOLOR=\"C0C0C0\">\r\n"
+            std::string("<HTML>\r\n<HEAD>") + kHtmlCharset + "<TITLE>" + f + "</TITLE></HEAD>\r\n<BODY BGCOLOR=\"C0C0C0\">\r\n"
             "<P>VX11  -  Scheibenfederberechnung</P>\r\n<P>" + f + "</P>\r\n<P>09.12.2026 - 10:11</P>\r\n"
             "<HR>\r\n<TABLE BORDER=\"1\" WIDTH= \"100%\">\r\n"
             "<TR><TD><CENTER>NR</CENTER></TD><TD><CENTER>TEXT</CENTER></TD></TR>\r\n"
-            "<TR><TD>1.0</TD><TD>eins</TD></TR>\r\n<TR><TD>2.0</TD><TD>zwei \"2\"</TD></TR>\r\n"
+            "<TR><TD>1.0</TD><TD>eins</TD></TR>\r\n<TR><TD>2.0</TD><TD>zwei &quot;2&quot;</TD></TR>\r\n"
             "<TR><TD>3.0</TD><TD>drei, drei</TD></TR>\r\n</TABLE>\r\n</BODY>\r\n</HTML>\r\n");
 }
 

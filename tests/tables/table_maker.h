@@ -17,12 +17,7 @@ inline void make_dbf_table(const std::string& path, const DbfFields& fields,
   DbfTable t;
   bool unreadable = false;
   ASSERT_TRUE(t.open(path, true, problem, unreadable)) << problem;
-  for (const auto& row : rows) {
-    const int n = t.append_blank();
-    ASSERT_NE(n, 0);
-    for (std::size_t f = 0; f < row.size(); ++f)
-      ASSERT_TRUE(t.write(n, static_cast<int>(f) + 1, row[f], problem)) << problem;
-  }
+  ASSERT_TRUE(t.append_rows(rows, problem)) << problem;
 }
 
 }  // namespace vx11

@@ -4,6 +4,7 @@
 
 #include "report/format.h"
 #include "table_fixture.h"
+#include "report/text.h"
 
 namespace vx11 {
 namespace {
@@ -180,7 +181,7 @@ TEST_F(TableTest, BrowseCaptionsAndOutcome) {
   EXPECT_EQ(browser.shown[0].caption, "zwei   eins");
   EXPECT_EQ(browser.shown[0].mode, BrowseMode::Select);
   EXPECT_EQ(browser.shown[0].help_number, 1234);
-  EXPECT_EQ(browser.shown[1].caption, "zwei  eins  (" + folder + "/din6888.dbf)");
+  EXPECT_EQ(browser.shown[1].caption, "zwei  eins  (" + nameText(folder + "/din6888.dbf") + ")");
   EXPECT_EQ(browser.shown[1].mode, BrowseMode::Edit);
   EXPECT_TRUE(ui.shown.empty());  // no copy, no notice
 }

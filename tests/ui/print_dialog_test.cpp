@@ -128,7 +128,7 @@ TEST_F(PrintTest, WithoutPrinterTheDrawingGoesToTheChosenPdfFile) {
   draw(kViewKey);
   ASSERT_TRUE(needs_pdf_file(printer));
   const std::string pdf = root + "/gewählt.pdf";
-  ui.files = {std::nullopt, toCodePage850(pdf)};
+  ui.files = {std::nullopt, pdf};  // a file name, as the dialog gives it
   TForm_printconf d(context(), PrintDialogMode::Print);
   d.accept();  // the file choice is cancelled: nothing printed, the dialog stays
   EXPECT_TRUE(state->rec.cancelled);

@@ -29,6 +29,7 @@ void expect_same_inputs(const ConnectionRecord& a, const ConnectionRecord& b) {
   EXPECT_EQ(a.shaft_diameter_d, b.shaft_diameter_d);
   EXPECT_EQ(a.key_count, b.key_count);
   EXPECT_EQ(a.key_row_number, b.key_row_number);
+  EXPECT_EQ(a.key_series, b.key_series);
   EXPECT_EQ(a.alpha_kb, b.alpha_kb);
   EXPECT_EQ(a.load_reversal_factor_fw, b.load_reversal_factor_fw);
   EXPECT_EQ(a.bending_moment_mbmax, b.bending_moment_mbmax);
