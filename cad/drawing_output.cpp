@@ -107,7 +107,9 @@ void DrawingOutput::closeFiles() {
 
 void DrawingOutput::writeFile() {
   if (!file_ || c_.cancelled || io_failed_) return;
-  if (const int err = replace_file(file_name_, file_->view()); err != 0) {
+  // The plot file lies in the shared temporary folder, where a planted link must not be followed.
+  const Links links = code_ == kOutPlot ? Links::Replace : Links::Follow;
+  if (const int err = replace_file(file_name_, file_->view(), links); err != 0) {
     fail(not_written_text(file_name_, err));
     return;
   }

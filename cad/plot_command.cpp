@@ -1,10 +1,13 @@
 #include "cad/plot_command.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
+#include "project/safe_file.h"
 #include "report/format.h"
 #include "report/text.h"
 
@@ -69,19 +72,13 @@ std::string dialogCommandLine(const FormatSettings& format, const PlotDialogFiel
 
 std::optional<std::string> writeBatchFile(const std::string& folder, const std::string& name, const std::string& line) {
   const std::string path = withSeparator(folder) + name + ".BAT";
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return std::nullopt;
-    // On this platform the batch file is a shell script: the plot program with its switches.
-    out << "#!/bin/sh\n" << line << "\n";
-    out.close();
-    if (!out) return std::nullopt;
-  }
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add,
-                  ec);
-  if (ec) return std::nullopt;
+  // The batch file lies in the shared temporary folder: a link planted under its name is replaced,
+  // never followed, and the script is executable before it appears under its name.
+  ReplacementFile file(path, ".tmp", Links::Replace);
+  // On this platform the batch file is a shell script: the plot program with its switches.
+  if (file.write("#!/bin/sh\n" + line + "\n") != 0) return std::nullopt;
+  if (fchmod(file.descriptor(), 0755) != 0) return std::nullopt;
+  if (file.commit() != 0) return std::nullopt;
   return path;
 }
 

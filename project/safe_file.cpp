@@ -44,7 +44,8 @@ std::string link_target(const std::string& path) {
   return p;
 }
 
-ReplacementFile::ReplacementFile(const std::string& path, std::string_view suffix) : target_(link_target(path)) {
+ReplacementFile::ReplacementFile(const std::string& path, std::string_view suffix, Links links)
+    : target_(links == Links::Follow ? link_target(path) : path), links_(links) {
   // A write-protected file stays protected: the rename would replace it without asking its mode.
   if (access(target_.c_str(), F_OK) == 0 && access(target_.c_str(), W_OK) != 0) {
     error_ = errno;
@@ -83,8 +84,10 @@ int ReplacementFile::write(std::string_view bytes) {
 int ReplacementFile::close(bool sync) {
   if (fd_ < 0) return error_ != 0 ? error_ : EBADF;
   int err = 0;
+  // A replaced link hands nothing on: its target's mode and owner are not the new file's business.
   struct stat old {};
-  if (stat(target_.c_str(), &old) == 0) {
+  const int found = links_ == Links::Follow ? stat(target_.c_str(), &old) : lstat(target_.c_str(), &old);
+  if (found == 0 && S_ISREG(old.st_mode)) {
     if (fchmod(fd_, old.st_mode & 07777) != 0) err = errno;
     // Only a privileged process may give a file away; for anyone else the owner is already right.
     if (err == 0 && geteuid() == 0 && fchown(fd_, old.st_uid, old.st_gid) != 0) err = errno;
@@ -110,8 +113,10 @@ int ReplacementFile::commit(bool sync) {
   return 0;
 }
 
-int replace_file(const std::string& path, std::string_view bytes) {
-  ReplacementFile file(path);
+int replace_file(const std::string& path, std::string_view bytes) { return replace_file(path, bytes, Links::Follow); }
+
+int replace_file(const std::string& path, std::string_view bytes, Links links) {
+  ReplacementFile file(path, ".tmp", links);
   if (file.error() != 0) return file.error();
   if (const int err = file.write(bytes); err != 0) return err;
   return file.commit();

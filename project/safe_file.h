@@ -19,13 +19,20 @@ std::string link_target(const std::string& path);
 // link_target). The folder must take a new file: there is no writing in place.
 int replace_file(const std::string& path, std::string_view bytes);
 
+// How a replacement treats a symbolic link at the target's name: a user's file saved through a link
+// updates the file the link points to; in a folder that others may write into (the shared temporary
+// folder) a planted link must never lead a write elsewhere, so the link itself is replaced.
+enum class Links { Follow, Replace };
+
+int replace_file(const std::string& path, std::string_view bytes, Links links);
+
 // A replacement that another writer fills: a new file beside the (link-resolved) target, which
 // `commit` puts in the target's place once it is complete. Without a commit, or when the commit
 // fails, the new file is removed again and the target stays as it was.
 class ReplacementFile {
  public:
   // `suffix` ends the temporary name (libraries that insist on an extension need it).
-  explicit ReplacementFile(const std::string& path, std::string_view suffix = ".tmp");
+  explicit ReplacementFile(const std::string& path, std::string_view suffix = ".tmp", Links links = Links::Follow);
   ~ReplacementFile();
   ReplacementFile(const ReplacementFile&) = delete;
   ReplacementFile& operator=(const ReplacementFile&) = delete;
@@ -52,6 +59,7 @@ class ReplacementFile {
   std::string temp_;
   int fd_ = -1;
   int error_ = 0;
+  Links links_;
   bool closed_ = false;
   bool committed_ = false;
 };

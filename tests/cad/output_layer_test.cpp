@@ -1,6 +1,7 @@
 // Routing of the drawing output layer: outputs, file choice, pens, arcs, tolerances, failures.
 #include <streambuf>
 
+#include "cad/plot_command.h"
 #include "tests/cad/cad_fixture.h"
 
 namespace vx11::testing {
@@ -248,6 +249,33 @@ TEST(DrawingOutput, PlotOutputStartsTheCommandLineWithItsResult) {
     EXPECT_EQ(w.cad.plot_command_chosen, 2);
     EXPECT_EQ(w.ui.shown, c.shown) << c.name;
   }
+}
+
+// The plot file and a plot batch file lie in the shared temporary folder: a link planted there by
+// someone else is replaced by the file, and the file it points to stays as it was.
+TEST(DrawingOutput, PlotFilesReplacePlantedLinksInsteadOfFollowingThem) {
+  const fs::path dir = scratchFolder("layer_plot_links");
+  const fs::path victim = dir / "victim.txt";
+  writeFile(victim, "keep me");
+  fs::create_symlink(victim, dir / "zeichnr.dxf");
+  fs::create_symlink(victim, dir / "job.BAT");
+
+  CadWorld w(dir);
+  w.ui.choices = {0};
+  w.ui.texts = {std::string("plotter zeichnr /CPS")};
+  w.out.OpenOutput(kOutPlot);
+  ASSERT_FALSE(w.cancelled);
+  drawSample(w.out);
+  w.out.CloseOutput();
+  ASSERT_FALSE(w.cancelled);
+  EXPECT_FALSE(fs::is_symlink(dir / "zeichnr.dxf"));
+  EXPECT_NE(readFile(dir / "zeichnr.dxf").find("SECTION"), std::string::npos);
+
+  const auto script = writeBatchFile(dir.string(), "job", "plotter zeichnr /CPS");
+  ASSERT_TRUE(script);
+  EXPECT_FALSE(fs::is_symlink(dir / "job.BAT"));
+  EXPECT_EQ(readFile(dir / "job.BAT"), "#!/bin/sh\nplotter zeichnr /CPS\n");
+  EXPECT_EQ(readFile(victim), "keep me");
 }
 
 }  // namespace
