@@ -94,6 +94,10 @@ std::string table_open_problem_text(const std::string& path, const std::string& 
 }
 
 void TableObject::set_folders(std::string table_folder, std::string temp_folder) {
+  set_folders(std::move(table_folder), [temp = std::move(temp_folder)] { return temp; });
+}
+
+void TableObject::set_folders(std::string table_folder, std::function<std::string()> temp_folder) {
   table_folder_ = std::move(table_folder);
   temp_folder_ = std::move(temp_folder);
 }
@@ -145,7 +149,7 @@ bool TableObject::open_table(CalcContext& ctx, std::string_view name) {
 bool TableObject::copy_to_temp(CalcContext& ctx, const std::string& path, std::string& copy) {
   std::string base(base_name(path));
   if (!has_dbf_extension(base)) base = fs::path(base).stem().string() + ".dbf";
-  copy = join(temp_folder_, base);
+  copy = join(temp_folder(), base);
   std::error_code ec;
   fs::copy_file(path, copy, fs::copy_options::overwrite_existing, ec);
   if (!ec) fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);

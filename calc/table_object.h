@@ -1,6 +1,7 @@
 // The program-wide table object: one dBase table open at a time, its order, finds and the browser.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,8 +51,10 @@ class TableObject {
   void set_browser(TableBrowser& browser) { browser_ = &browser; }
   // Folders as the configuration resolved them; "" means the current folder.
   void set_folders(std::string table_folder, std::string temp_folder);
+  // The temporary folder asked for when a copy is made (the run's folder is made when first needed).
+  void set_folders(std::string table_folder, std::function<std::string()> temp_folder);
   const std::string& table_folder() const { return table_folder_; }
-  const std::string& temp_folder() const { return temp_folder_; }
+  std::string temp_folder() const { return temp_folder_ ? temp_folder_() : std::string(); }
 
   void set_titles(std::string first, std::string second);
   const std::string& first_title() const { return title1_; }
@@ -135,7 +138,7 @@ class TableObject {
 
   TableBrowser* browser_;
   std::string table_folder_;
-  std::string temp_folder_;
+  std::function<std::string()> temp_folder_;
   std::string title1_;
   std::string title2_;
 

@@ -15,7 +15,7 @@ Frontend FrontendSwitch::frontend() { return Frontend{ui_, browser_, ReportOutle
 
 void FrontendSwitch::bind(ProgramState& state) {
   // The printer asks and reports through the forwarder, so it follows a switch as well.
-  batch_printer_.emplace(state.format, state.temp_folder(), starter_, ui_);
+  batch_printer_.emplace(state.format, [&state] { return state.temp_folder(); }, starter_, ui_);
   if (batch()) printer_.set_target(*batch_printer_);
   state.frontend_switch = this;
 }

@@ -26,7 +26,7 @@ MessageBrowsing messageBrowsing(ProgramState& s, DescriptionDialog& dialog, bool
           s.config.help_level,
           no_prompts || s.no_gui,
           s.identity.title,
-          descriptionFiles(s.config.plt_folder, s.temp_folder(), s.identity),
+          descriptionFiles(s.config, s.identity),
           s.ui,
           dialog};
 }

@@ -10,7 +10,8 @@ ProgramState::ProgramState(Frontend frontend)
       ui(frontend.ui),
       outlets(frontend.outlets),
       tables(frontend.browser),
-      report(ReportContext{config, format, identity, ui, outlets, help_number, rec.cancelled, &temp_path_}) {
+      report(ReportContext{config, format, identity, ui, outlets, help_number, rec.cancelled,
+                           [this] { return temp_folder(); }}) {
   set_startup_defaults(rec);
   set_default_materials(rec);
   apply_configuration();
@@ -19,10 +20,8 @@ ProgramState::ProgramState(Frontend frontend)
 
 void ProgramState::apply_configuration() {
   apply_format_settings(config, format);
-  private_temp_.make_in(config.temp_folder);
-  // Without a private folder the files go where they went before, and fail there as they would.
-  temp_path_ = private_temp_.made() ? private_temp_.path() : private_temp_.base();
-  tables.set_folders(config.dbf_folder, temp_path_);
+  private_temp_.place_in(config.temp_folder);
+  tables.set_folders(config.dbf_folder, [this] { return temp_folder(); });
 }
 
 }  // namespace vx11

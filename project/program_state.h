@@ -62,8 +62,10 @@ class ProgramState {
   ReportStream report;
 
   // The run's private folder for temporary files inside the configured "Temporärer Ordner", with a
-  // trailing "/"; the configured folder itself only when no private folder could be made there.
-  const std::string& temp_folder() const { return temp_path_; }
+  // trailing "/", made when first asked for; the configured folder itself only when no private
+  // folder could be made there.
+  const std::string& temp_folder() { return private_temp_.path(); }
+  bool temp_folder_made() const { return private_temp_.made(); }
 
   // The references calculation-core operations share.
   CalcContext calc() { return CalcContext{rec, messages, format, tables, ui, help_number}; }
@@ -76,7 +78,6 @@ class ProgramState {
 
  private:
   PrivateTempFolder private_temp_;
-  std::string temp_path_;
 };
 
 }  // namespace vx11

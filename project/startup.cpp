@@ -190,7 +190,8 @@ void ask_save_changes(ProgramState& st) {
     st.rec.cancelled = true;
 }
 
-void delete_temporary_block_files(const ProgramState& st) {
+void delete_temporary_block_files(ProgramState& st) {
+  if (!st.temp_folder_made()) return;  // nothing was written to a temporary folder
   std::error_code ec;
   const fs::path folder = st.temp_folder().empty() ? fs::path(".") : fs::path(st.temp_folder());
   for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {

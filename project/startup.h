@@ -34,7 +34,7 @@ std::optional<int> start_program(ProgramState& st, const std::vector<std::string
 void ask_save_changes(ProgramState& st);
 
 // Deletes the drawing layer's temporary block files "$*.dx$" in the temporary folder.
-void delete_temporary_block_files(const ProgramState& st);
+void delete_temporary_block_files(ProgramState& st);
 
 // The base name of a path: no folder, no extension.
 std::string base_name(const std::string& path);

@@ -14,7 +14,8 @@ void LpTextPrinter::print(const std::string& cp850_path) {
     ui_.message(kCaptionError, nameText(cp850_path) + " not found !");
     return;
   }
-  const std::string copy = with_slash(temp_folder_.empty() ? temporary_folder() : temp_folder_) + "outprint.txt";
+  const std::string folder = temp_folder_();
+  const std::string copy = with_slash(folder.empty() ? temporary_folder() : folder) + "outprint.txt";
   if (!write_window_copy(format_, cp850_path, copy)) {
     ui_.message(kCaptionError, "Schreibfehler: " + nameText(copy));
     return;

@@ -2,6 +2,7 @@
 // programs. The window implements the first two with Qt; batch runs and tests use the ones here.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,14 +51,18 @@ class RecordingTextWindow : public TextWindow {
 // printer through CUPS "lp"; form feeds stay and start the pages.
 class LpTextPrinter : public TextPrinter {
  public:
+  // `temp_folder` is asked for when a copy is written (the run's folder is made when first needed).
+  LpTextPrinter(const FormatSettings& format, std::function<std::string()> temp_folder, ProcessStarter& starter,
+                Interaction& ui)
+      : format_(format), temp_folder_(std::move(temp_folder)), starter_(starter), ui_(ui) {}
   LpTextPrinter(const FormatSettings& format, const std::string& temp_folder, ProcessStarter& starter,
                 Interaction& ui)
-      : format_(format), temp_folder_(temp_folder), starter_(starter), ui_(ui) {}
+      : LpTextPrinter(format, [&temp_folder] { return temp_folder; }, starter, ui) {}
   void print(const std::string& cp850_path) override;
 
  private:
   const FormatSettings& format_;
-  const std::string& temp_folder_;
+  std::function<std::string()> temp_folder_;
   ProcessStarter& starter_;
   Interaction& ui_;
 };

@@ -73,7 +73,8 @@ bool ReportStream::keeps_code_page_850() const {
 }
 
 std::string ReportStream::temp_folder() const {
-  if (context_.private_folder && !context_.private_folder->empty()) return with_slash(*context_.private_folder);
+  if (context_.private_folder)
+    if (const std::string folder = context_.private_folder(); !folder.empty()) return with_slash(folder);
   return configured_temp_folder();
 }
 
@@ -145,7 +146,8 @@ bool ReportStream::choose_channel(int channel) {
 }
 
 bool ReportStream::open_target() {
-  const std::string temp = temp_folder();
+  // Asked for only where a file is made: a text kept in memory needs no temporary folder.
+  const auto temp = [this] { return temp_folder(); };
   switch (channel_) {
     case kChannelTextPrinter: {
       context_.help_number = kHelpTextPrinter;
@@ -168,7 +170,7 @@ bool ReportStream::open_target() {
     case kChannelTabFile:
       if (context_.config.text_device_window) return open_chosen_file("txt", channel_names()[kChannelTabFile - 1]);
       context_.help_number = kHelpOutputFile;
-      return create_target(temp + "$$$" + std::to_string(txt_counter_ + 1) + ".txt");
+      return create_target(temp() + "$$$" + std::to_string(txt_counter_ + 1) + ".txt");
     case kChannelBatchTabFile:
       context_.help_number = kHelpOutputFile;
       // The name its header shows: the scratch name of the configured folder, the same in every
@@ -184,7 +186,7 @@ bool ReportStream::open_target() {
       if (trimBlanks(context_.config.html_browser).empty())
         return open_chosen_file("htm", channel_names()[kChannelHtml - 1]);
       context_.help_number = kHelpOutputFile;
-      return create_target(temp + lower(context_.identity.short_name) + ".htm");
+      return create_target(temp() + lower(context_.identity.short_name) + ".htm");
     case kChannelScreen:
     case kChannelPrinter:
     case kChannelTextProgram:
@@ -192,7 +194,7 @@ bool ReportStream::open_target() {
       return create_temporary_out();
     case kChannelDosFile:
       pause_ = false;
-      return create_target(temp + "OUTDOS.TXT");
+      return create_target(temp() + "OUTDOS.TXT");
     default:
       return true;  // no target: the counters are reset and nothing is written
   }
@@ -554,7 +556,7 @@ void ReportStream::close() {
 }
 
 void ReportStream::hand_over() {
-  const std::string temp = temp_folder();
+  const auto temp = [this] { return temp_folder(); };
   const auto convert = [&](const std::string& target) {
     converted_path_ = target;
     const int err = in_memory() ? replace_with_window_copy(context_.format, memory_.view(), target)
@@ -566,12 +568,12 @@ void ReportStream::hand_over() {
   };
   switch (channel_) {
     case kChannelScreen:
-      if (convert(temp + "outwin.txt"))
+      if (convert(temp() + "outwin.txt"))
         context_.outlets.window.show({converted_path_, stream_path_, clipboard_mode_});
       remove_file(stream_path_);
       break;
     case kChannelFile:
-      if (convert(temp + "outwin.txt"))
+      if (convert(temp() + "outwin.txt"))
         context_.ui.message(kCaptionInfo, nameText(stream_path_) + " " + "und Windows-Datei" + " outwin.txt " +
                                               "wurden angelegt.");
       break;
@@ -580,18 +582,18 @@ void ReportStream::hand_over() {
       remove_file(stream_path_);
       break;
     case kChannelTextProgram:
-      if (convert(temp + "outwin.txt")) start_program(context_.config.text_program, converted_path_);
+      if (convert(temp() + "outwin.txt")) start_program(context_.config.text_program, converted_path_);
       break;
     case kChannelTabFile:
       ++txt_counter_;
-      convert(temp + "$$" + std::to_string(txt_counter_) + ".txt");
+      convert(temp() + "$$" + std::to_string(txt_counter_) + ".txt");
       break;
     case kChannelHtml:
       if (!trimBlanks(context_.config.html_browser).empty())
         start_program(context_.config.html_browser, stream_path_);
       break;
     case kChannelDosFile:
-      convert(temp + "outwin.txt");
+      convert(temp() + "outwin.txt");
       break;
     case kChannelBatchTabFile:
       ++txt_counter_;

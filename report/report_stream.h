@@ -20,6 +20,7 @@
 // stream then ignores further lines until the next open.
 #pragma once
 
+#include <functional>
 #include <array>
 #include <ctime>
 #include <fstream>
@@ -65,9 +66,9 @@ struct ReportContext {
   ReportOutlets& outlets;
   int& help_number;
   bool& cancelled;  // the program's abort flag
-  // The run's private folder for the channels' temporary files; without one, the configured
-  // temporary folder.
-  const std::string* private_folder = nullptr;
+  // The run's private folder for the channels' temporary files, asked for when a file is made;
+  // without one, the configured temporary folder.
+  std::function<std::string()> private_folder = nullptr;
 };
 
 // What the page headers show about the input; set before open.

@@ -34,8 +34,10 @@ class ProgramPrintouts : public ::testing::Test {
 TEST_F(ProgramPrintouts, ReportTakesCausesFromThePictureFolder) {
   const auto b = messageBrowsing(state, dialog);
   EXPECT_EQ(b.files.source, VX11_SOURCE_DIR "/data/vx11.err");
-  // The work file lies in the run's private folder inside the configured temporary folder.
-  EXPECT_EQ(b.files.work, state.temp_folder() + "vx11.err");
+  // Descriptions are replaced whole, so no work file is written; its name only keeps a file that
+  // lies in the temporary folder itself from being saved over. Looking them up makes no folder.
+  EXPECT_EQ(b.files.work, folder.path().string() + "/vx11.err");
+  EXPECT_FALSE(state.temp_folder_made());
   EXPECT_EQ(state.temp_folder().rfind(folder.path().string() + "/vx11-", 0), 0u) << state.temp_folder();
   std::ostringstream out;
   writeResultReport(state, dialog, {kChannelBatchTabFile, &out});

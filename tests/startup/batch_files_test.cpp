@@ -50,7 +50,7 @@ TEST(OutputName, SameFileThroughLinksAndDots) {
   fs::remove_all(dir);
 }
 
-TEST(PrivateTempFolder, OwnerOnlyInsideTheBaseAndGoneAtTheEnd) {
+TEST(PrivateTempFolder, OwnerOnlyInsideTheBaseMadeWhenFirstNeededAndGoneAtTheEnd) {
   char pattern[] = "/tmp/vx11_private_XXXXXX";
   ASSERT_NE(::mkdtemp(pattern), nullptr);
   const fs::path base = pattern;
@@ -58,8 +58,10 @@ TEST(PrivateTempFolder, OwnerOnlyInsideTheBaseAndGoneAtTheEnd) {
   {
     PrivateTempFolder a(base.string());
     PrivateTempFolder b(base.string());
-    ASSERT_TRUE(a.made());
+    EXPECT_FALSE(a.made()) << "a run that needs no temporary file makes no folder";
+    EXPECT_TRUE(fs::is_empty(base));
     EXPECT_NE(a.path(), b.path()) << "two runs never share a folder";
+    ASSERT_TRUE(a.made());
     EXPECT_EQ(a.path().rfind(base.string() + "/vx11-", 0), 0u) << a.path();
     EXPECT_EQ(a.path().back(), '/');
     struct stat st {};
@@ -69,20 +71,20 @@ TEST(PrivateTempFolder, OwnerOnlyInsideTheBaseAndGoneAtTheEnd) {
     std::ofstream(a.path() + "outwin.txt") << "x";
     fs::create_directories(a.path() + "sub");
     first = a.path();
-    a.make_in(base.string());  // the same base: the same folder
+    a.place_in(base.string());  // the same base: the same folder
     EXPECT_EQ(a.path(), first);
     fs::create_directories(base / "other");
-    a.make_in((base / "other").string());  // another base: a new folder, the old one is gone
-    EXPECT_EQ(a.path().rfind((base / "other").string() + "/vx11-", 0), 0u);
+    a.place_in((base / "other").string());  // another base: the old folder is gone, a new one follows
     EXPECT_FALSE(fs::exists(first));
+    EXPECT_EQ(a.path().rfind((base / "other").string() + "/vx11-", 0), 0u);
     first = a.path();
   }
   EXPECT_FALSE(fs::exists(first));
   EXPECT_TRUE(fs::is_empty(base / "other"));
+  // Where no folder can be made the files go to the base itself, and fail there as they would.
   PrivateTempFolder missing((base / "fehlt").string());
+  EXPECT_EQ(missing.path(), (base / "fehlt").string() + "/");
   EXPECT_FALSE(missing.made());
-  EXPECT_EQ(missing.path(), "");
-  EXPECT_EQ(missing.base(), (base / "fehlt").string() + "/");
   fs::remove_all(base);
 }
 
