@@ -118,10 +118,14 @@ Tconfig::Tconfig(ProgramState& state, const ScreenMetrics& screen, const DialogH
   row->addStretch();
   outer->addLayout(row);
   connect(ok, &QPushButton::clicked, this, [this] {
+    if (!numbers_acceptable()) return;
     apply();
     accept();
   });
-  connect(save, &QPushButton::clicked, this, [this] { this->save(); });
+  connect(save, &QPushButton::clicked, this, [this] {
+    if (numbers_acceptable()) this->save();
+  });
+  for (const BoundNumber& n : numbers_) mark_number_field(n.edit);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(import, &QPushButton::clicked, this, [this] { import_file(); });
   fill();
@@ -141,6 +145,12 @@ QString Tconfig::shown(const std::string& cp850) const {
   return QString::fromStdString(toWindows(state_.format, cp850));
 }
 std::string Tconfig::typed(const QString& text) const { return toCodePage850(text.toStdString()); }
+
+bool Tconfig::numbers_acceptable() {
+  std::vector<NumberField> fields;
+  for (const BoundNumber& n : numbers_) fields.push_back({n.edit, buddy_caption(n.edit), NumberRange::Any});
+  return check_number_fields(fields, state_.ui);
+}
 
 void Tconfig::fill() {
   for (auto& n : numbers_) n.fill();
