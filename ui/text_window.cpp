@@ -10,6 +10,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/file_filters.h"
+#include "ui/print_run.h"
+
 namespace vx11 {
 
 namespace {
@@ -102,7 +105,9 @@ void TForm_showtextfile::print() {
     print_();
     return;
   }
-  print_text_with_dialog(this, text_, printout_);
+  QString failure;
+  if (print_text_with_dialog(this, text_, printout_, &failure) == PrintOutcome::Failed)
+    QMessageBox::critical(this, QStringLiteral("Fehler : "), QString::fromUtf8(kPrintJobFailed) + failure);
 }
 
 bool TForm_showtextfile::save_as(const QString& path) const {
@@ -113,9 +118,13 @@ bool TForm_showtextfile::save_as(const QString& path) const {
 }
 
 void TForm_showtextfile::save_as_with_dialog() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Speichern unter"), QString(),
-                                                    QStringLiteral("*.txt;;*"));
-  if (path.isEmpty()) return;
+  QFileDialog d(this, QStringLiteral("Speichern unter"));
+  d.setAcceptMode(QFileDialog::AcceptSave);
+  const NameFilters filters = name_filters("*.txt");
+  d.setNameFilters(filters.filters);
+  d.setDefaultSuffix(filters.suffix);
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
+  const QString path = d.selectedFiles().first();
   if (!save_as(path))
     QMessageBox::critical(this, QStringLiteral("Fehler : "), path + QStringLiteral(" kann nicht geschrieben werden !"));
 }
