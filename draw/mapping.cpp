@@ -1,5 +1,6 @@
 #include "draw/mapping.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -25,14 +26,13 @@ void deriveScale(GraphicsState& g, int x1, int y1, int x2, int y2) {
   if (g.xb == g.xa || g.yb == g.ya) return;
   g.sx = vw / (g.xb - g.xa);
   g.sy = vh / (g.yb - g.ya);
-  if (g.keep_aspect && g.height != 0) {
-    // The drawing area counts as 4:3 whatever its pixel size; the smaller scale wins.
-    const Real aspect = 0.75L * g.width / g.height;
-    const Real s = g.sy * aspect;
-    if (g.sx >= s)
-      g.sx = s;
+  if (g.keep_aspect) {
+    // One scale for both axes, so that a circle stays round on any area; the smaller one wins
+    // and the whole visible world fits.
+    if (g.sx >= g.sy)
+      g.sx = g.sy;
     else
-      g.sy = g.sx / aspect;
+      g.sy = g.sx;
   }
 }
 
@@ -77,7 +77,7 @@ ZoomRect zoomAfterKey(const GraphicsState& g, ZoomKey key) {
     z.y1 = cy - nh / 2;
     z.y2 = z.y1 + nh;
   };
-  const Real zf = g.zoomFactor();
+  const Real zf = zoomStep(g);
   switch (key) {
     case ZoomKey::Reset:
       return {g.vx1, g.vy1, g.vx2, g.vy2};
@@ -115,6 +115,27 @@ ZoomRect zoomAfterKey(const GraphicsState& g, ZoomKey key) {
       break;
   }
   return z;
+}
+
+Real zoomStep(const GraphicsState& g) {
+  Real zf = g.zoomFactor();
+  if (zf < 1) zf = 1 / zf;
+  return std::max(zf, kSmallestVisibleZoomStep);
+}
+
+ZoomRect zoomAbout(const GraphicsState& g, int px, int py, Real factor) {
+  ZoomRect z = zoomRect(g);
+  if (factor <= 0 || g.sx == 0 || g.sy == 0 || g.wx2 == g.wx1 || g.wy2 == g.wy1) return z;
+  // The pixel back to the world by the mapping in force, the world point to zoom units.
+  const Real x = g.xa + (px - g.vx1) / g.sx;
+  const Real y = g.ya + (g.vy2 - py) / g.sy;
+  const Real cx = g.vx1 + (x - g.wx1) / (g.wx2 - g.wx1) * (g.vx2 - g.vx1);
+  const Real cy = g.vy1 + (y - g.wy1) / (g.wy2 - g.wy1) * (g.vy2 - g.vy1);
+  const auto about = [factor](Real c, int v) { return roundInt(c + (v - c) / factor); };
+  ZoomRect out{about(cx, z.x1), about(cy, z.y1), about(cx, z.x2), about(cy, z.y2)};
+  // A rectangle that would collapse keeps the last one.
+  if (out.x2 - out.x1 < 2 || out.y2 - out.y1 < 2) return z;
+  return out;
 }
 
 bool zoomFromBand(const GraphicsState& g, int cw, int ch, int px1, int py1, int px2, int py2, ZoomRect& out) {

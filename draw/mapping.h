@@ -36,6 +36,15 @@ struct ZoomRect {
 ZoomRect zoomRect(const GraphicsState& g);
 ZoomRect zoomAfterKey(const GraphicsState& g, ZoomKey key);
 
+// The step of one zoom key press or wheel notch: the configured zoom factor, but never less than
+// a step a person sees at once (a factor below 1 counts as its inverse).
+inline constexpr Real kSmallestVisibleZoomStep = 1.25L;
+Real zoomStep(const GraphicsState& g);
+
+// The zoom rectangle enlarged by `factor` (> 1 zooms in) about the window pixel (px, py): the
+// drawing point under that pixel stays under it.
+ZoomRect zoomAbout(const GraphicsState& g, int px, int py, Real factor);
+
 // The zoom rectangle chosen by a rubber band from pointer (px1, py1) to (px2, py2) in a client
 // area of cw by ch pixels; nullopt-like false when start and end share an x or a y.
 bool zoomFromBand(const GraphicsState& g, int cw, int ch, int px1, int py1, int px2, int py2, ZoomRect& out);
