@@ -14,6 +14,7 @@
 #include "report/format.h"
 #include "report/text.h"
 #include "ui/dialog_widgets.h"
+#include "ui/screen_fit.h"
 
 namespace vx11 {
 
@@ -40,9 +41,13 @@ InputDialog::InputDialog(ProgramState& state, const QString& caption, int help_n
   setModal(true);
   apply_dialog_scale(this, state.config.input_window_scale);
   auto* outer = new QVBoxLayout(this);
-  outer->addLayout(content_);
+  // The controls scroll where the screen is too small for the whole dialog; the buttons stay.
+  auto* controls = new QWidget(this);
+  controls->setLayout(content_);
+  content_->setContentsMargins(0, 0, 0, 0);
+  const int button_row = fontMetrics().height() * 3;
+  outer->addWidget(screen_sized_area(controls, this, QSize(24, button_row + 24)));
   outer->addLayout(buttons_);
-  outer->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 void InputDialog::prepare() {

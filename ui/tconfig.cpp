@@ -31,6 +31,7 @@
 #include "ui/dialog_widgets.h"
 #include "ui/generic_dialogs.h"
 #include "ui/input_dialog.h"
+#include "ui/screen_fit.h"
 
 namespace vx11 {
 
@@ -91,15 +92,20 @@ Tconfig::Tconfig(ProgramState& state, const ScreenMetrics& screen, const DialogH
   auto* outer = new QVBoxLayout(this);
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("PageControl");
-  tabs->addTab(directories_page(), QStringLiteral("Directories"));
-  tabs->addTab(graphics_page(), QStringLiteral("Grafik"));
-  tabs->addTab(cad_page(), QStringLiteral("CAD"));
-  tabs->addTab(colour_page(), QStringLiteral("Farben"));
-  tabs->addTab(printer_page(), QStringLiteral("Drucker"));
-  tabs->addTab(text_page(), QStringLiteral("Textausdruck"));
-  tabs->addTab(settings_page(), QStringLiteral("Einstellungen"));
-  tabs->addTab(external_page(), QStringLiteral("Extern"));
-  tabs->addTab(drawing_page(), QStringLiteral("Zeichnung"));
+  // Each page scrolls where the screen is too small for it; tab bar and buttons stay.
+  const QSize reserve(40, fontMetrics().height() * 6);
+  const auto add = [&](QWidget* page, const QString& title) {
+    tabs->addTab(screen_sized_area(page, tabs, reserve), title);
+  };
+  add(directories_page(), QStringLiteral("Directories"));
+  add(graphics_page(), QStringLiteral("Grafik"));
+  add(cad_page(), QStringLiteral("CAD"));
+  add(colour_page(), QStringLiteral("Farben"));
+  add(printer_page(), QStringLiteral("Drucker"));
+  add(text_page(), QStringLiteral("Textausdruck"));
+  add(settings_page(), QStringLiteral("Einstellungen"));
+  add(external_page(), QStringLiteral("Extern"));
+  add(drawing_page(), QStringLiteral("Zeichnung"));
   outer->addWidget(tabs);
   auto* row = new QHBoxLayout;
   auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -12,6 +12,7 @@
 
 #include "ui/file_filters.h"
 #include "ui/print_run.h"
+#include "ui/screen_fit.h"
 
 namespace vx11 {
 
@@ -83,6 +84,7 @@ void TForm_showtextfile::fit_report_line() {
   // The report's lines run to 79 columns with their left margin; 40 pixels for frame and scroll bar.
   const QFontMetrics fm(printout_.font);
   resize(fm.horizontalAdvance(QString(80, u'M')) + 40, fm.height() * 40);
+  fit_into_screen(this);
 }
 
 void TForm_showtextfile::set_printout(const TextPrintout& how) {
@@ -92,7 +94,10 @@ void TForm_showtextfile::set_printout(const TextPrintout& how) {
 }
 
 void TForm_showtextfile::place(int left, int top, int width, int height) {
-  if (width > 0 && height > 0) setGeometry(left, top, width, height);
+  if (width > 0 && height > 0) {
+    setGeometry(left, top, width, height);
+    fit_into_screen(this);
+  }
 }
 
 void TForm_showtextfile::set_export(std::function<void()> action) {

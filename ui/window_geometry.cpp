@@ -8,13 +8,12 @@
 
 #include <algorithm>
 
+#include "ui/screen_fit.h"
+
 namespace vx11 {
 
 namespace {
 
-// Room for the window frame and title, which the window system adds outside the widget.
-constexpr int kFrameWidth = 16;
-constexpr int kFrameHeight = 40;
 constexpr const char* kClientKey = "main/client";
 
 }  // namespace
@@ -46,12 +45,7 @@ QSize start_client_size(const Configuration& config, const ScreenMetrics& screen
 void size_main_window(QMainWindow& window, QSize client) {
   QSize outer = client;
   if (window.menuBar()) outer.rheight() += window.menuBar()->sizeHint().height();
-  const QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-  if (s) {
-    const QSize room = s->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
-    outer = outer.boundedTo(room);
-  }
-  window.resize(outer.expandedTo(QSize(200, 150)));
+  window.resize(outer.boundedTo(screen_room(&window)).expandedTo(QSize(200, 150)));
 }
 
 std::string window_size_file(const std::string& config_folder, const ProgramIdentity& identity) {
