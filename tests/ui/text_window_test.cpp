@@ -165,6 +165,11 @@ TEST(TextPrintout, PrintsTheChosenPagesToPdf) {
       EXPECT_EQ(pdf_pages(path), c.sheets) << c.name;
     }
   }
+  // A job that cannot begin prints no sheet; the window then tells the person (print_text_with_dialog).
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+  EXPECT_EQ(print_text_pages(printer, kReport, how, 1, 3), 0);
 }
 
 }  // namespace
