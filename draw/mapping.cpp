@@ -43,22 +43,27 @@ PixelPoint toWindow(const GraphicsState& g, Real x, Real y) {
 int windowFontHeight(const GraphicsState& g, Real h) { return roundInt(h * g.sy); }
 int windowFontWidth(const GraphicsState& g, Real w) { return roundInt(w * g.sx); }
 
-PixelPoint toPrinter(const GraphicsState& g, int pw, int ph, Real x, Real y) {
+Real printerScale(const GraphicsState& g, int pw, int ph) {
   const Real w = g.width == 0 ? 1 : g.width;
   const Real h = g.height == 0 ? 1 : g.height;
+  return std::min(pw / w, ph / h);
+}
+
+PixelPoint toPrinter(const GraphicsState& g, int pw, int ph, Real x, Real y) {
+  const Real k = printerScale(g, pw, ph);
   // Both margins are converted with the page width, taken as 210 mm.
   const int x0 = roundInt(static_cast<Real>(pw) * g.margin_x_mm / 210);
   const int y0 = roundInt(static_cast<Real>(pw) * g.margin_y_mm / 210);
-  return {x0 + roundInt(pw * ((x - g.xa) * g.sx + g.vx1) * g.stretch_x / w),
-          y0 + roundInt(ph * (g.vy2 - (y - g.ya) * g.sy) * g.stretch_y / h)};
+  return {x0 + roundInt(k * ((x - g.xa) * g.sx + g.vx1) * g.stretch_x),
+          y0 + roundInt(k * (g.vy2 - (y - g.ya) * g.sy) * g.stretch_y)};
 }
 
-int printerFontHeight(const GraphicsState& g, int ph, Real h) {
-  return roundInt(ph * h * g.sy * g.stretch_y / (g.height == 0 ? 1 : g.height));
+int printerFontHeight(const GraphicsState& g, int pw, int ph, Real h) {
+  return roundInt(printerScale(g, pw, ph) * h * g.sy * g.stretch_y);
 }
 
-int printerFontWidth(const GraphicsState& g, int pw, Real w) {
-  return roundInt(pw * w * g.sx * g.stretch_x / (g.width == 0 ? 1 : g.width));
+int printerFontWidth(const GraphicsState& g, int pw, int ph, Real w) {
+  return roundInt(printerScale(g, pw, ph) * w * g.sx * g.stretch_x);
 }
 
 ZoomRect zoomRect(const GraphicsState& g) { return {g.zx1, g.zy1, g.zx2, g.zy2}; }

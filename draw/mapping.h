@@ -22,10 +22,13 @@ PixelPoint toWindow(const GraphicsState& g, Real x, Real y);
 int windowFontHeight(const GraphicsState& g, Real h);
 int windowFontWidth(const GraphicsState& g, Real w);
 
+// Printer pixels per pixel of the drawing area on a page of pw by ph pixels: one factor for x and y,
+// so that a circle prints round; the smaller of the two lets the whole area fit the page.
+Real printerScale(const GraphicsState& g, int pw, int ph);
 // World point to the printer page of pw by ph pixels (margins in mm of a 210 mm wide page).
 PixelPoint toPrinter(const GraphicsState& g, int pw, int ph, Real x, Real y);
-int printerFontHeight(const GraphicsState& g, int ph, Real h);
-int printerFontWidth(const GraphicsState& g, int pw, Real w);
+int printerFontHeight(const GraphicsState& g, int pw, int ph, Real h);
+int printerFontWidth(const GraphicsState& g, int pw, int ph, Real w);
 
 // The zoom rectangle after a key; false when the key changes nothing (Esc and F5 reset the zoom).
 enum class ZoomKey { Reset, Up, Down, Left, Right, PageUp, PageDown, ZoomIn, ZoomOut };

@@ -2,6 +2,7 @@
 // B kept), the configuration's import, the drawing's print into a PDF file, and the window's size
 // at start (configured, last, fitted).
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -115,6 +116,8 @@ TEST_F(FileMenu, TheDrawingPrintsIntoAPdfFile) {
   {
     Person person({{"TForm_printconf", [](QWidget* d) {
                       screenshot(d, QStringLiteral("print_dialog"));
+                      // In colour, so that the section's outline can be told on the page.
+                      d->findChild<QGroupBox*>("RadioGroup_printmono")->findChildren<QRadioButton*>()[1]->click();
                       press_ok(d);
                     }},
                    {"QFileDialog", [&](QWidget* d) {
@@ -127,6 +130,13 @@ TEST_F(FileMenu, TheDrawingPrintsIntoAPdfFile) {
   const auto pages = pdf_pages(data + "welle.pdf");
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_NE(pages[0].find("h6"), std::string::npos) << pages[0];
+  // The circle is round on paper too (the page rendered at 100 dots per inch).
+  ASSERT_EQ(run_program("pdftoppm", {"-r", "100", "-png", "-singlefile", data + "welle.pdf", root + "/welle_page"}), 0);
+  const QImage page(QString::fromStdString(root + "/welle_page.png"));
+  ASSERT_FALSE(page.isNull());
+  const Measured m = measure_circle(page);
+  EXPECT_GT(m.horizontal, 100);
+  EXPECT_NEAR(m.horizontal, m.vertical, 1.0);
 }
 
 class WindowSize : public WindowAcceptance {

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -123,6 +124,34 @@ bool WindowAcceptance::canvas_shows(const std::string& part) {
 QImage WindowAcceptance::canvas_picture() {
   canvas().render_now();
   return canvas().picture();
+}
+
+namespace {
+// The red outline of the section (colour 12 on the screen, red on a colour print).
+bool outline(QRgb p) { return qRed(p) > 150 && qGreen(p) < 110 && qBlue(p) < 110; }
+}  // namespace
+
+// The section's circle, drawn as a fine polygon: its left and right extremes give the horizontal
+// radius and the centre's column; the rows of the left and right extremes give the centre's row,
+// from which the lowest point gives the vertical radius (the key's groove cuts the top).
+Measured measure_circle(const QImage& img) {
+  int left = img.width(), right = -1, bottom = -1;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (outline(img.pixel(x, y))) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        bottom = std::max(bottom, y);
+      }
+  double rows = 0, count = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x : {left, right})
+      if (outline(img.pixel(x, y))) {
+        rows += y;
+        ++count;
+      }
+  const double centre_row = count > 0 ? rows / count : 0;
+  return {(right - left) / 2.0, bottom - centre_row};
 }
 
 std::vector<std::string> pdf_pages(const std::string& path) {

@@ -3,6 +3,7 @@
 // offscreen screen. Helpers read what the window shows and what it wrote.
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,13 @@ class WindowAcceptance : public ::testing::Test {
   std::unique_ptr<WindowProgram> program_;
   std::string start_folder_;
 };
+
+// Radii of the shaft section's circle measured in a picture (device pixels): its red outline,
+// drawn as a fine polygon, the key's groove cutting its top.
+struct Measured {
+  double horizontal = 0, vertical = 0;
+};
+Measured measure_circle(const QImage& picture);
 
 // The text of each page of a PDF file (pdftotext of Debian's poppler-utils).
 std::vector<std::string> pdf_pages(const std::string& path);

@@ -214,9 +214,15 @@ TEST(Mapping, PrinterPageUsesMarginsAndStretch) {
   g.xa = 0, g.ya = 0, g.sx = 1, g.sy = 1;
   g.margin_x_mm = 21, g.margin_y_mm = 42;
   g.stretch_x = 1, g.stretch_y = 1;
-  // 2100 by 2970 pixels: 10 pixels per millimetre, both margins by the page width.
-  EXPECT_EQ(toPrinter(g, 2100, 2970, 320, 240), (PixelPoint{210 + 1050, 420 + 1485}));
-  EXPECT_EQ(printerFontHeight(g, 2970, 48), 297);
+  // 2100 by 2970 pixels: 10 pixels per millimetre, both margins by the page width. The area takes
+  // the page's width, and the same factor (2100 / 640) serves y: the print keeps the proportions.
+  EXPECT_EQ(toPrinter(g, 2100, 2970, 320, 240), (PixelPoint{210 + 1050, 420 + 788}));
+  EXPECT_EQ(printerFontHeight(g, 2100, 2970, 48), 158);
+  EXPECT_EQ(printerFontWidth(g, 2100, 2970, 48), 158);
+  // A landscape page: the height decides.
+  EXPECT_EQ(toPrinter(g, 2970, 960, 320, 480), (PixelPoint{297 + 640, 594 + 0}));
+  g.stretch_y = 2;  // a deliberate stretch still stretches
+  EXPECT_EQ(toPrinter(g, 2970, 960, 320, 0), (PixelPoint{297 + 640, 594 + 1920}));
   EXPECT_EQ(windowFontHeight(g, 3.6L), 4);
 }
 
