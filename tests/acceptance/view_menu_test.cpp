@@ -22,7 +22,7 @@ class ViewMenu : public WindowAcceptance {
     QApplication::processEvents();
     EXPECT_EQ(canvas().size(), client);
     const QImage img = canvas_picture();
-    img.save(QStringLiteral(VX11_SCREENSHOT_OUT "/shaft_%1x%2.png").arg(client.width()).arg(client.height()));
+    screenshot(&window(), QStringLiteral("shaft_%1x%2").arg(client.width()).arg(client.height()));
     return measure_circle(img);
   }
 };
