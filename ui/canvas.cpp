@@ -216,12 +216,12 @@ void Canvas::redraw_at_size() {
   redraw_ = redraw;
   if (zoomed && before.vx2 != before.vx1 && before.vy2 != before.vy1) {
     const GraphicsState& g = graphics_;
-    const auto x = [&](int zx) {
-      return static_cast<int>(std::lround(g.vx1 + static_cast<double>(zx - before.vx1) * (g.vx2 - g.vx1) / (before.vx2 - before.vx1)));
+    // The same share of the new viewport as of the old one.
+    const auto moved = [](int z, int from1, int from2, int to1, int to2) {
+      return static_cast<int>(std::lround(to1 + static_cast<double>(z - from1) * (to2 - to1) / (from2 - from1)));
     };
-    const auto y = [&](int zy) {
-      return static_cast<int>(std::lround(g.vy1 + static_cast<double>(zy - before.vy1) * (g.vy2 - g.vy1) / (before.vy2 - before.vy1)));
-    };
+    const auto x = [&](int zx) { return moved(zx, before.vx1, before.vx2, g.vx1, g.vx2); };
+    const auto y = [&](int zy) { return moved(zy, before.vy1, before.vy2, g.vy1, g.vy2); };
     surface_->SetScale(x(before.zx1), y(before.zy1), x(before.zx2), y(before.zy2));
   }
   invalidate();
