@@ -45,7 +45,9 @@ class ViewSession : public QObject {
       canvas.surface().Clear();
       return;
     }
-    draw_view(state_, canvas.surface(), shown_, with_messages ? std::function<void()>([this] { show_messages(); }) : nullptr);
+    std::function<void()> messages;
+    if (with_messages) messages = [this] { show_messages(); };
+    draw_view(state_, canvas.surface(), shown_, messages);
     state_.rec.cancelled = false;
     canvas.set_redraw([this] { draw(false); });
   }
