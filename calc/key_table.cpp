@@ -1,7 +1,11 @@
 #include "calc/key_table.h"
 
+#include <algorithm>
+
 #include "calc/table_object.h"
 #include "report/format.h"
+#include "report/interaction.h"
+#include "report/text.h"
 
 namespace vx11 {
 
@@ -37,20 +41,74 @@ KeyRow read_key_row(const TableObject& t) {
   return row;
 }
 
-void select_key_size(CalcContext& ctx, int mode) {
+namespace {
+
+// Opens "din6888" in b*100+h order on the chosen key's row; false (table closed) when a step fails.
+bool open_keys_on_chosen(CalcContext& ctx) {
   TableObject& t = ctx.tables;
   t.set_titles("", "Scheibenfedern nach DIN 6888");
-  if (!t.open_table(ctx, "din6888")) return;
-  if (t.create_index(ctx, t.field_name(3) + "*100+" + t.field_name(4), "din6888")) {
-    if (ctx.rec.key_row_number != 0) t.go_to_record(ctx, ctx.rec.key_row_number);
-    ctx.help_number = kKeyTableHelp;
-    t.browse(ctx, mode);
-    if (!ctx.rec.cancelled) {
-      ctx.rec.key_row = read_key_row(t);
-      ctx.rec.key_row_number = t.current_record();
+  if (!t.open_table(ctx, "din6888")) return false;
+  if (!t.create_index(ctx, t.field_name(3) + "*100+" + t.field_name(4), "din6888")) {
+    t.close_table();
+    return false;
+  }
+  if (ctx.rec.key_row_number != 0) t.go_to_record(ctx, ctx.rec.key_row_number);
+  ctx.help_number = kKeyTableHelp;
+  return true;
+}
+
+}  // namespace
+
+void select_key_size(CalcContext& ctx, int mode) {
+  if (!open_keys_on_chosen(ctx)) return;
+  TableObject& t = ctx.tables;
+  t.browse(ctx, mode);
+  if (!ctx.rec.cancelled) {
+    ctx.rec.key_row = read_key_row(t);
+    ctx.rec.key_row_number = t.current_record();
+  }
+  t.close_table();
+}
+
+bool edit_key_table(CalcContext& ctx, const KeyChangeQuestion& take_other) {
+  if (!open_keys_on_chosen(ctx)) return false;
+  TableObject& t = ctx.tables;
+  const KeyRow kept = ctx.rec.key_row;
+  const int kept_number = ctx.rec.key_row_number;
+  t.browse(ctx, 0);
+  const bool confirmed = !ctx.rec.cancelled;
+  ctx.rec.cancelled = false;
+  const KeyRow row = read_key_row(t);
+  const bool same = row.key_width_b == kept.key_width_b && row.key_height_h == kept.key_height_h;
+  bool changed = false;
+  if (confirmed && (same || kept.key_width_b <= 0 || take_other(kept, row))) {
+    ctx.rec.key_row = row;
+    ctx.rec.key_row_number = t.current_record();
+    changed = ctx.rec.key_row_number != kept_number || !same;
+  } else if (kept_number != 0) {
+    // The key stays; when packing gave its row another number it is found by size and range.
+    const auto holds_kept = [&](int r) {
+      if (r < 1 || r > t.record_count() || t.is_deleted(r)) return false;
+      t.go_to_record(ctx, r);
+      const KeyRow k = read_key_row(t);
+      return k.key_width_b == kept.key_width_b && k.key_height_h == kept.key_height_h &&
+             k.shaft_range_min_d1 == kept.shaft_range_min_d1 && k.shaft_range_max_d1 == kept.shaft_range_max_d1;
+    };
+    if (!holds_kept(kept_number)) {
+      const auto records = t.records_in_order(false);
+      const auto it = std::find_if(records.begin(), records.end(), holds_kept);
+      if (it != records.end()) {
+        ctx.rec.key_row_number = *it;
+        changed = true;
+      } else {
+        ctx.ui.message(kCaptionError, "Scheibenfeder DIN 6888 - " + trimBlanks(fmtSig(ctx.format, kept.key_width_b)) +
+                                          " x " + trimBlanks(fmtSig(ctx.format, kept.key_height_h)) +
+                                          " nicht mehr in der Tabelle !");
+      }
     }
   }
   t.close_table();
+  return changed;
 }
 
 void refresh_key_row(CalcContext& ctx) {

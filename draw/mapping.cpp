@@ -1,5 +1,6 @@
 #include "draw/mapping.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -25,14 +26,13 @@ void deriveScale(GraphicsState& g, int x1, int y1, int x2, int y2) {
   if (g.xb == g.xa || g.yb == g.ya) return;
   g.sx = vw / (g.xb - g.xa);
   g.sy = vh / (g.yb - g.ya);
-  if (g.keep_aspect && g.height != 0) {
-    // The drawing area counts as 4:3 whatever its pixel size; the smaller scale wins.
-    const Real aspect = 0.75L * g.width / g.height;
-    const Real s = g.sy * aspect;
-    if (g.sx >= s)
-      g.sx = s;
+  if (g.keep_aspect) {
+    // One scale for both axes, so that a circle stays round on any area; the smaller one wins
+    // and the whole visible world fits.
+    if (g.sx >= g.sy)
+      g.sx = g.sy;
     else
-      g.sy = g.sx / aspect;
+      g.sy = g.sx;
   }
 }
 
@@ -43,22 +43,27 @@ PixelPoint toWindow(const GraphicsState& g, Real x, Real y) {
 int windowFontHeight(const GraphicsState& g, Real h) { return roundInt(h * g.sy); }
 int windowFontWidth(const GraphicsState& g, Real w) { return roundInt(w * g.sx); }
 
-PixelPoint toPrinter(const GraphicsState& g, int pw, int ph, Real x, Real y) {
+Real printerScale(const GraphicsState& g, int pw, int ph) {
   const Real w = g.width == 0 ? 1 : g.width;
   const Real h = g.height == 0 ? 1 : g.height;
+  return std::min(pw / w, ph / h);
+}
+
+PixelPoint toPrinter(const GraphicsState& g, int pw, int ph, Real x, Real y) {
+  const Real k = printerScale(g, pw, ph);
   // Both margins are converted with the page width, taken as 210 mm.
   const int x0 = roundInt(static_cast<Real>(pw) * g.margin_x_mm / 210);
   const int y0 = roundInt(static_cast<Real>(pw) * g.margin_y_mm / 210);
-  return {x0 + roundInt(pw * ((x - g.xa) * g.sx + g.vx1) * g.stretch_x / w),
-          y0 + roundInt(ph * (g.vy2 - (y - g.ya) * g.sy) * g.stretch_y / h)};
+  return {x0 + roundInt(k * ((x - g.xa) * g.sx + g.vx1) * g.stretch_x),
+          y0 + roundInt(k * (g.vy2 - (y - g.ya) * g.sy) * g.stretch_y)};
 }
 
-int printerFontHeight(const GraphicsState& g, int ph, Real h) {
-  return roundInt(ph * h * g.sy * g.stretch_y / (g.height == 0 ? 1 : g.height));
+int printerFontHeight(const GraphicsState& g, int pw, int ph, Real h) {
+  return roundInt(printerScale(g, pw, ph) * h * g.sy * g.stretch_y);
 }
 
-int printerFontWidth(const GraphicsState& g, int pw, Real w) {
-  return roundInt(pw * w * g.sx * g.stretch_x / (g.width == 0 ? 1 : g.width));
+int printerFontWidth(const GraphicsState& g, int pw, int ph, Real w) {
+  return roundInt(printerScale(g, pw, ph) * w * g.sx * g.stretch_x);
 }
 
 ZoomRect zoomRect(const GraphicsState& g) { return {g.zx1, g.zy1, g.zx2, g.zy2}; }
@@ -77,7 +82,7 @@ ZoomRect zoomAfterKey(const GraphicsState& g, ZoomKey key) {
     z.y1 = cy - nh / 2;
     z.y2 = z.y1 + nh;
   };
-  const Real zf = g.zoomFactor();
+  const Real zf = zoomStep(g);
   switch (key) {
     case ZoomKey::Reset:
       return {g.vx1, g.vy1, g.vx2, g.vy2};
@@ -115,6 +120,27 @@ ZoomRect zoomAfterKey(const GraphicsState& g, ZoomKey key) {
       break;
   }
   return z;
+}
+
+Real zoomStep(const GraphicsState& g) {
+  Real zf = g.zoomFactor();
+  if (zf < 1) zf = 1 / zf;
+  return std::max(zf, kSmallestVisibleZoomStep);
+}
+
+ZoomRect zoomAbout(const GraphicsState& g, int px, int py, Real factor) {
+  ZoomRect z = zoomRect(g);
+  if (factor <= 0 || g.sx == 0 || g.sy == 0 || g.wx2 == g.wx1 || g.wy2 == g.wy1) return z;
+  // The pixel back to the world by the mapping in force, the world point to zoom units.
+  const Real x = g.xa + (px - g.vx1) / g.sx;
+  const Real y = g.ya + (g.vy2 - py) / g.sy;
+  const Real cx = g.vx1 + (x - g.wx1) / (g.wx2 - g.wx1) * (g.vx2 - g.vx1);
+  const Real cy = g.vy1 + (y - g.wy1) / (g.wy2 - g.wy1) * (g.vy2 - g.vy1);
+  const auto about = [factor](Real c, int v) { return roundInt(c + (v - c) / factor); };
+  ZoomRect out{about(cx, z.x1), about(cy, z.y1), about(cx, z.x2), about(cy, z.y2)};
+  // A rectangle that would collapse keeps the last one.
+  if (out.x2 - out.x1 < 2 || out.y2 - out.y1 < 2) return z;
+  return out;
 }
 
 bool zoomFromBand(const GraphicsState& g, int cw, int ch, int px1, int py1, int px2, int py2, ZoomRect& out) {

@@ -22,10 +22,13 @@ PixelPoint toWindow(const GraphicsState& g, Real x, Real y);
 int windowFontHeight(const GraphicsState& g, Real h);
 int windowFontWidth(const GraphicsState& g, Real w);
 
+// Printer pixels per pixel of the drawing area on a page of pw by ph pixels: one factor for x and y,
+// so that a circle prints round; the smaller of the two lets the whole area fit the page.
+Real printerScale(const GraphicsState& g, int pw, int ph);
 // World point to the printer page of pw by ph pixels (margins in mm of a 210 mm wide page).
 PixelPoint toPrinter(const GraphicsState& g, int pw, int ph, Real x, Real y);
-int printerFontHeight(const GraphicsState& g, int ph, Real h);
-int printerFontWidth(const GraphicsState& g, int pw, Real w);
+int printerFontHeight(const GraphicsState& g, int pw, int ph, Real h);
+int printerFontWidth(const GraphicsState& g, int pw, int ph, Real w);
 
 // The zoom rectangle after a key; false when the key changes nothing (Esc and F5 reset the zoom).
 enum class ZoomKey { Reset, Up, Down, Left, Right, PageUp, PageDown, ZoomIn, ZoomOut };
@@ -35,6 +38,15 @@ struct ZoomRect {
 };
 ZoomRect zoomRect(const GraphicsState& g);
 ZoomRect zoomAfterKey(const GraphicsState& g, ZoomKey key);
+
+// The step of one zoom key press or wheel notch: the configured zoom factor, but never less than
+// a step a person sees at once (a factor below 1 counts as its inverse).
+inline constexpr Real kSmallestVisibleZoomStep = 1.25L;
+Real zoomStep(const GraphicsState& g);
+
+// The zoom rectangle enlarged by `factor` (> 1 zooms in) about the window pixel (px, py): the
+// drawing point under that pixel stays under it.
+ZoomRect zoomAbout(const GraphicsState& g, int px, int py, Real factor);
 
 // The zoom rectangle chosen by a rubber band from pointer (px1, py1) to (px2, py2) in a client
 // area of cw by ch pixels; nullopt-like false when start and end share an x or a y.

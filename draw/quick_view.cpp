@@ -112,19 +112,25 @@ void drawQuickBlock(DrawingOutput& out, const QuickBlock& b) {
   }
 }
 
-void DrawQuickView(DrawingContext& c, int output_code) {
-  if (c.rec.fatal_error) {
-    if (c.show_messages) c.show_messages();
-    return;
-  }
+bool openQuickOutput(DrawingContext& c, int output_code) {
   DrawingOutput& out = c.out;
   out.OpenOutput(output_code);
-  if (c.cancelled) return;
+  if (c.cancelled) return false;
   out.SetPen(0);
   out.DrawingHeader(0, 0, kQuickViewWidth, kQuickViewHeight);
   out.BeginBlocks();
   out.EndBlocks();
   out.BeginEntities();
+  return true;
+}
+
+void DrawQuickView(DrawingContext& c, int output_code) {
+  if (c.rec.fatal_error) {
+    if (c.show_messages) c.show_messages();
+    return;
+  }
+  if (!openQuickOutput(c, output_code)) return;
+  DrawingOutput& out = c.out;
   for (const QuickBlock& b : quickViewBlocks(c.rec, c.messages, c.format)) drawQuickBlock(out, b);
   out.CloseOutput();
 }

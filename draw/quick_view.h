@@ -43,6 +43,10 @@ std::vector<QuickBlock> quickViewBlocks(const ConnectionRecord& rec, const Messa
 // Draws one block: cell texts with pen 18, frame and separators with pen 17.
 void drawQuickBlock(DrawingOutput& out, const QuickBlock& block);
 
+// Opens the output (code 0 asks) on the quick view's world window, ready for entities; false when
+// the output was cancelled.
+bool openQuickOutput(DrawingContext& c, int output_code);
+
 // The quick view in one output (code 0 asks); the message dialog instead after a fatal run.
 void DrawQuickView(DrawingContext& c, int output_code);
 

@@ -145,8 +145,8 @@ class Replay {
     window_.text(toWindow(g_, ax, ay), look, s);
     if (printer_) {
       look.colour = colourFor(true);
-      look.height = printerFontHeight(g_, printer_->height, h);
-      look.width = printerFontWidth(g_, printer_->width, text_width_);
+      look.height = printerFontHeight(g_, printer_->width, printer_->height, h);
+      look.width = printerFontWidth(g_, printer_->width, printer_->height, text_width_);
       printer_->device->text(onPrinter(ax, ay), look, s);
     }
   }

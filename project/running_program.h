@@ -8,7 +8,8 @@
 namespace vx11 {
 
 struct RunningProgram {
-  RunningProgram();
+  // `screen` fits a window size the configuration leaves open; the default is a 1024 by 768 screen.
+  explicit RunningProgram(const ScreenMetrics& screen = {});
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
 

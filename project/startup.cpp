@@ -84,9 +84,8 @@ bool is_batch_command_line(const std::vector<std::string>& args) {
   return equals_ignoring_case(args[1], "/I") || is_cad_switch(args[1]) || equals_ignoring_case(args[1], kJsonSwitch);
 }
 
-void load_configuration(ProgramState& st) {
+void load_configuration(ProgramState& st, const ScreenMetrics& screen) {
   const std::string start = current_folder();
-  ScreenMetrics screen;
   read_configuration(st.config, st.config_folder, st.identity, screen, start, st.rec.cancelled);
   st.rec.cancelled = false;
   check_folders(st.config, start, program_data_folder(), st.ui, st.session.error_display);

@@ -22,7 +22,7 @@ bool is_batch_command_line(const std::vector<std::string>& args);
 
 // Reads the configuration at start-up and completes its folders; the table folder and the
 // help-picture folder fall back to the installed data folder.
-void load_configuration(ProgramState& st);
+void load_configuration(ProgramState& st, const ScreenMetrics& screen = {});
 
 // The start-up sequence. Returns the exit code when the program is to end here (batch runs,
 // the help screen, refused names), nothing when the window is to go on. `out` receives the help

@@ -1,6 +1,7 @@
 #include "report/number_input.h"
 
 #include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "report/format.h"
@@ -14,14 +15,6 @@ constexpr const char* kInputCaption = "Eingabe";
 
 std::string invalid_text(const std::string& typed) { return "Ung\x81ltige Eingabe \"" + typed + "\" !"; }
 
-bool converts_to_real(const std::string& text, Real& value) {
-  std::string t = trimBlanks(text);
-  if (const auto comma = t.find(','); comma != std::string::npos) t[comma] = '.';
-  if (!t.empty() && t.front() == '+') t.erase(0, 1);
-  const auto res = std::from_chars(t.data(), t.data() + t.size(), value);
-  return !t.empty() && res.ec == std::errc{} && res.ptr == t.data() + t.size();
-}
-
 bool converts_to_integer(const std::string& text, long long& value) {
   std::string t = trimBlanks(text);
   if (!t.empty() && t.front() == '+') t.erase(0, 1);
@@ -31,6 +24,17 @@ bool converts_to_integer(const std::string& text, long long& value) {
 
 }  // namespace
 
+std::optional<Real> readReal(std::string_view text) {
+  std::string t = trimBlanks(std::string(text));
+  if (const auto comma = t.find(','); comma != std::string::npos) t[comma] = '.';
+  if (!t.empty() && t.front() == '+') t.erase(0, 1);
+  Real value = 0;
+  const auto res = std::from_chars(t.data(), t.data() + t.size(), value);
+  if (t.empty() || res.ec != std::errc{} || res.ptr != t.data() + t.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
 std::optional<Real> ask_real(Interaction& ui, const FormatSettings& s, const std::string& prompt, Real value,
                              Real minimum, Real maximum) {
   for (;;) {
@@ -38,11 +42,12 @@ std::optional<Real> ask_real(Interaction& ui, const FormatSettings& s, const std
     const auto typed = ui.ask_text(kInputCaption, prompt, shown);
     if (!typed) return std::nullopt;
     if (*typed == shown) return value;  // unchanged text keeps the exact value
-    Real v = 0;
-    if (!converts_to_real(*typed, v)) {
+    const auto read = readReal(*typed);
+    if (!read) {
       ui.message(kCaptionError, invalid_text(*typed));
       continue;
     }
+    const Real v = *read;
     if (v < minimum || v > maximum) {
       ui.message(kCaptionError,
                  "G\x81ltiger Wertebereich: " + fmtSig(s, minimum) + " .. " + fmtSig(s, maximum) + " !");

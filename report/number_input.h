@@ -4,12 +4,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calc/connection_record.h"
 #include "report/format_settings.h"
 #include "report/interaction.h"
 
 namespace vx11 {
+
+// A typed text as the number parser reads it (blanks around it, one leading "+", the first comma as
+// the decimal point); nullopt for any other text and for values beyond the reals.
+std::optional<Real> readReal(std::string_view text);
 
 // Returns the accepted value, or nullopt when the person cancelled.
 std::optional<Real> ask_real(Interaction& ui, const FormatSettings& s, const std::string& prompt, Real value,

@@ -22,6 +22,10 @@ struct PrintLine {
   std::string unit;
   std::string first;
   std::string second;
+  // Channels with fixed columns cut the values to this many characters (0: whole), so that a long
+  // first value does not push the second out of the line.
+  int first_width = 0;
+  int second_width = 0;
 
   bool operator==(const PrintLine&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "report/printout.h"
 
+#include "report/text.h"
+
 namespace vx11 {
 
 void setPageHeader(ReportStream& stream, const PageHeaderTexts& header) {
@@ -30,9 +32,13 @@ void writePrintLines(ReportStream& stream, const std::vector<PrintLine>& lines) 
       case PrintLine::Kind::Value:
         stream.value_line(l.label, l.symbol, l.unit, l.first);
         break;
-      case PrintLine::Kind::Pair:
-        stream.pair_line(l.label, l.symbol, l.unit, l.first, l.second);
+      case PrintLine::Kind::Pair: {
+        const auto fitted = [&stream](const std::string& v, int width) {
+          return stream.plain() && width > 0 ? leftPart(v, width) : v;
+        };
+        stream.pair_line(l.label, l.symbol, l.unit, fitted(l.first, l.first_width), fitted(l.second, l.second_width));
         break;
+      }
     }
   }
 }

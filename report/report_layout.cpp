@@ -1,5 +1,7 @@
 #include "report/report_layout.h"
 
+#include <algorithm>
+
 #include "report/text.h"
 
 namespace vx11 {
@@ -74,12 +76,26 @@ std::string framed_line(int mode, std::initializer_list<std::pair<int, std::stri
   const char side = frame_side(mode);
   line[0] = side;
   line[kRuleWidth - 1] = side;
-  for (const auto& [column, text] : texts) {
+  const std::size_t last = kRuleWidth - 2;  // the last column a text may use
+  std::size_t used = 0;                     // one past the last non-blank character written
+  for (const auto& [column, raw] : texts) {
+    std::string_view text = raw;
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     std::size_t at = static_cast<std::size_t>(column > 1 ? column - 1 : 1);
+    if (used > 0 && !text.empty() && at <= used) {
+      // A text that would touch the one before it moves right, as far as the frame allows; what
+      // then still meets it cuts the one before, so that one blank always parts them.
+      at = used + 1;
+      if (at + text.size() > last + 1 && text.size() <= last) {
+        at = std::max<std::size_t>(last + 1 - text.size(), 2);
+        line[at - 1] = ' ';
+      }
+    }
     for (char ch : text) {
-      if (at >= kRuleWidth - 1) break;
+      if (at > last) break;
       line[at++] = ch;
     }
+    if (!text.empty()) used = std::max(used, at);
   }
   return line;
 }

@@ -32,7 +32,8 @@ bool is_rule_or_skip(std::string_view text, int mode);
 std::string columns_line(std::initializer_list<std::pair<int, std::string_view>> fields, std::size_t width);
 
 // A framed line: 71 characters, the side character in columns 1 and 70, the texts written over
-// the blanks from their columns on (never over the right side).
+// the blanks from their columns on (never over the right side). A text that would touch the one
+// before it moves right (or cuts it) so that at least one blank parts them.
 std::string framed_line(int mode, std::initializer_list<std::pair<int, std::string_view>> texts);
 // The same for a file name from `column` on: the name is marked (nameText) and kept as the file
 // system gives it; it is cut after whole characters and the frame is placed by the characters the

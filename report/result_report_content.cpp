@@ -201,6 +201,19 @@ std::vector<PrintBlock> resultReportBlocks(const ConnectionRecord& rec, const Fo
   return {keyBlock(rec, s), dimensionsAndMaterialsBlock(rec, s), calculationBlock(rec, s), safetyBlock(rec, s)};
 }
 
+namespace {
+
+// Both names are seen on a fixed-column page: each keeps to its half of the value columns
+// (51 to 61 with a blank before 62, and 62 to 72).
+PrintLine materialNames(const std::string& shaft, const std::string& hub) {
+  PrintLine l = pairLine("Werkstoff", "", "", shaft, hub);
+  l.first_width = 10;
+  l.second_width = 11;
+  return l;
+}
+
+}  // namespace
+
 std::vector<PrintLine> excerptLines(const ConnectionRecord& rec, const FormatSettings& s) {
   const std::string mpa = unitStress(s);
   const std::string nm = unitTorque(s);
@@ -211,7 +224,7 @@ std::vector<PrintLine> excerptLines(const ConnectionRecord& rec, const FormatSet
       singleRule(),
       valueLine("Wellendurchmesser", "d1", unitLength(s),
                 fmtLength(s, rec.shaft_diameter_d) + " " + rec.fit_hub + "/" + rec.fit_shaft),
-      pairLine("Werkstoff", "", "", m[kShaft].name, m[kHub].name),
+      materialNames(m[kShaft].name, m[kHub].name),
       pairLine(kYieldStress, "Re", mpa, stress(s, m[kShaft].yield_re), stress(s, m[kHub].yield_re)),
       pairLine(kPermissiblePressure, "pzul", mpa, stress(s, rec.plim[kShaft]), stress(s, rec.plim[kHub])),
       valueLine("Nenndrehmoment", "Tnenn", nm, "  " + fmtTorque(s, rec.nominal_torque_tn)),

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-dbfread python3-ezdxf python3-openpyxl python3-jsonschema
   libocct-data-exchange-dev ghostscript
+  poppler-utils qt6-translations-l10n
   clang-14 libclang-rt-14-dev
   locales
 )

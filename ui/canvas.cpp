@@ -5,12 +5,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 
 #include "draw/qt/view_drawing.h"
-#include "draw/mapping.h"
 #include "draw/qt/painter_replay.h"
 
 namespace vx11 {
@@ -98,7 +98,30 @@ void Canvas::attach(bool& cancelled) {
 void Canvas::configure(const Configuration& config, const FormatSettings& format) {
   configure_graphics(config, graphics_);
   format_ = &format;
-  updateGeometry();
+  redraw_ = nullptr;
+  if (!take_widget_size()) updateGeometry();
+  invalidate();
+}
+
+bool Canvas::take_widget_size() {
+  if (!isVisible() || width() < 2 || height() < 2) return false;
+  // The client area is one pixel wider and higher than the drawing area.
+  graphics_.width = static_cast<std::uint16_t>(std::min(width() - 1, 65535));
+  graphics_.height = static_cast<std::uint16_t>(std::min(height() - 1, 65535));
+  return true;
+}
+
+void Canvas::zoom_to(const ZoomRect& z) {
+  surface_->SetScale(z.x1, z.y1, z.x2, z.y2);
+  invalidate();
+}
+
+void Canvas::zoom_in() { zoom_to(zoomAfterKey(graphics_, ZoomKey::ZoomIn)); }
+void Canvas::zoom_out() { zoom_to(zoomAfterKey(graphics_, ZoomKey::ZoomOut)); }
+
+void Canvas::fit_all() {
+  band_active_ = false;
+  surface_->ResetZoom();
   invalidate();
 }
 
@@ -174,7 +197,47 @@ void Canvas::paintEvent(QPaintEvent*) {
   }
 }
 
-void Canvas::resizeEvent(QResizeEvent*) { invalidate(); }
+void Canvas::resizeEvent(QResizeEvent*) { redraw_at_size(); }
+
+void Canvas::showEvent(QShowEvent*) { redraw_at_size(); }
+
+void Canvas::redraw_at_size() {
+  if (!redraw_ || replaying_ || !isVisible() ||
+      (graphics_.width == width() - 1 && graphics_.height == height() - 1)) {
+    invalidate();
+    return;
+  }
+  // The view is drawn again at the new size; a zoom keeps its place in the viewport.
+  const GraphicsState before = graphics_;
+  const bool zoomed = zoomRect(before) != ZoomRect{before.vx1, before.vy1, before.vx2, before.vy2};
+  if (!take_widget_size()) return;
+  const auto redraw = redraw_;
+  redraw();
+  redraw_ = redraw;
+  if (zoomed && before.vx2 != before.vx1 && before.vy2 != before.vy1) {
+    const GraphicsState& g = graphics_;
+    // The same share of the new viewport as of the old one.
+    const auto moved = [](int z, int from1, int from2, int to1, int to2) {
+      return static_cast<int>(std::lround(to1 + static_cast<double>(z - from1) * (to2 - to1) / (from2 - from1)));
+    };
+    const auto x = [&](int zx) { return moved(zx, before.vx1, before.vx2, g.vx1, g.vx2); };
+    const auto y = [&](int zy) { return moved(zy, before.vy1, before.vy2, g.vy1, g.vy2); };
+    surface_->SetScale(x(before.zx1), y(before.zy1), x(before.zx2), y(before.zy2));
+  }
+  invalidate();
+}
+
+void Canvas::wheelEvent(QWheelEvent* e) {
+  // One notch (120) is one zoom step, about the drawing point under the pointer.
+  wheel_rest_ += e->angleDelta().y();
+  const int steps = wheel_rest_ / 120;
+  if (steps == 0) return;
+  wheel_rest_ -= steps * 120;
+  const QPoint p = to_area(e->position().toPoint());
+  const Real factor = std::pow(zoomStep(graphics_), static_cast<Real>(steps));
+  zoom_to(zoomAbout(graphics_, p.x(), p.y(), factor));
+  e->accept();
+}
 
 void Canvas::keyPressEvent(QKeyEvent* e) {
   const auto key = zoom_key(*e);
@@ -182,13 +245,10 @@ void Canvas::keyPressEvent(QKeyEvent* e) {
     QWidget::keyPressEvent(e);
     return;
   }
-  if (*key == ZoomKey::Reset) {
-    surface_->ResetZoom();
-  } else {
-    const ZoomRect z = zoomAfterKey(graphics_, *key);
-    surface_->SetScale(z.x1, z.y1, z.x2, z.y2);
-  }
-  invalidate();
+  if (*key == ZoomKey::Reset)
+    fit_all();
+  else
+    zoom_to(zoomAfterKey(graphics_, *key));
 }
 
 void Canvas::left_down(QPoint pos) {

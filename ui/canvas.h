@@ -16,11 +16,10 @@
 #include "draw/graphics_surface.h"
 #include "draw/replay.h"
 #include "project/configuration.h"
+#include "draw/mapping.h"
 #include "report/format_settings.h"
 
 namespace vx11 {
-
-struct ZoomRect;
 
 // The zoom rectangle of a rubber band between two points of the drawing area: the points are taken
 // back to the world through the mapping in force, so the band's contents fill the view whatever
@@ -43,8 +42,19 @@ class Canvas : public QWidget, private ReplayPacer {
   void attach(bool& cancelled);
   bool& abort_flag() { return *abort_flag_; }
 
-  // Size, zoom and pan factors, fonts, colours of the configuration; texts follow `format`.
+  // Zoom and pan factors, fonts, colours of the configuration; texts follow `format`. The drawing
+  // area is the configured size until the canvas is shown, then the canvas's own size, so that a
+  // drawing started now fills it. Forgets the redraw of the last view.
   void configure(const Configuration& config, const FormatSettings& format);
+
+  // How the content is drawn again at a new size (a view of the window). Without one a resize shows
+  // the recorded area scaled into the canvas, the same in x and y.
+  void set_redraw(std::function<void()> redraw) { redraw_ = std::move(redraw); }
+
+  // The View menu's zoom: one step in or out about the middle, and the whole drawing.
+  void zoom_in();
+  void zoom_out();
+  void fit_all();
   const FormatSettings* text_format() const { return format_; }
 
   // The list is replayed at the next chance; `render_now` replays at once (tests, printing).
@@ -67,17 +77,27 @@ class Canvas : public QWidget, private ReplayPacer {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   class View;
   void serveEvents() override;
   void replay(const PrinterPage* printer);
   void left_down(QPoint pos);
+  void zoom_to(const ZoomRect& z);
+  // A view drawn before the canvas had its size (or before a resize) is drawn again at it.
+  void redraw_at_size();
+  // The drawing area follows the shown canvas; false when it already has its size.
+  bool take_widget_size();
+
+  std::function<void()> redraw_;
+  int wheel_rest_ = 0;  // wheel angle not yet turned into a step
 
   GraphicsState graphics_;
   DisplayList list_;

@@ -20,6 +20,9 @@ void install_sheet_commands(Thh& window, ProgramState& state);
 // result graphic, else with "Hilfegrad" the quick view or the messages after a fatal run, else
 // the view on the canvas with the new values.
 void redraw_current_view(Thh& window, ProgramState& state);
+// Draws a view (a drawing 1..4 or the quick view) on the canvas; it becomes the view that is drawn
+// again after ratings. After a fatal run the notice and the message dialog instead.
+void show_view(Thh& window, ProgramState& state, int view);
 // The view the window opens with after a file named on the command line: the quick view (the
 // messages after a fatal run) unless "Hilfegrad" is 0.
 void show_start_view(Thh& window, ProgramState& state);

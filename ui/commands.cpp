@@ -10,7 +10,7 @@ constexpr std::array<std::string_view, kCommandCount> kItemNames = {
     "mi_fileprintersetup", "mi_fileConfig", "mi_file1", "mi_file2", "mi_file3", "mi_file4", "mi_fileexit",
     "mi_EditText", "mi_editabmessungen", "mi_EditMaterial", "mi_editLast", "mi_editvorauslegung", "mi_editauslegung",
     "mi_ViewStandard", "mi_ViewExcerpt", "mi_viewQuick", "mi_viewva", "mi_viewscheibenfeder", "mi_viewwelle",
-    "mi_viewnabe", "mi_viewErrorMessages",
+    "mi_viewnabe", "mi_viewErrorMessages", "mi_viewZoomIn", "mi_viewZoomOut", "mi_viewFitAll",
     "mi_cadVA", "mi_cadscheibenfeder", "mi_cadwelle", "mi_cadnabe", "mi_cadquick",
     "mi_dbfDIN6888", "mi_dbfmaterial", "mi_dbwstyp", "mi_dbfdwelle",
     "mi_docdrawinginfo", "mi_docuShowChanges1", "mi_docuPrintChanges", "mi_docuNewChange",

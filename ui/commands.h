@@ -13,6 +13,7 @@ enum class Command {
   File1, File2, File3, File4, FileExit,
   EditText, EditDimensions, EditMaterial, EditLoad, EditPredesign, EditDesign,
   ViewStandard, ViewExcerpt, ViewQuick, ViewAssembly, ViewKey, ViewShaft, ViewHub, ViewErrorMessages,
+  ViewZoomIn, ViewZoomOut, ViewFitAll,
   CadAssembly, CadKey, CadShaft, CadHub, CadQuick,
   DbKeyTable, DbMaterial, DbMaterialType, DbShaftSeries,
   DocDrawingInfo, DocShowChanges, DocPrintChanges, DocNewChange, DocModifyChange, DocDeleteChange,

@@ -1,6 +1,8 @@
 #include "calc/key_table.h"
 #include "calc/materials.h"
 #include "project/program_state.h"
+#include "report/format.h"
+#include "report/text.h"
 #include "ui/command_groups.h"
 #include "ui/file_command_parts.h"
 #include "ui/main_window.h"
@@ -20,12 +22,23 @@ void edit_table(ProgramState& st, TableCommand show) {
   st.rec.cancelled = false;
 }
 
-// OK in the key table's editor also chooses the row it stands on, and an edited row is read again
-// by the rating: the results follow either way. Only another key counts as a change of the inputs.
-void edit_key_table(Thh& w, ProgramState& st) {
-  const int before = st.rec.key_row_number;
-  edit_table(st, select_key_size);
-  if (st.rec.key_row_number != before) st.session.unsaved_changes = true;
+std::string size_text(const FormatSettings& f, const KeyRow& k) {
+  return trimBlanks(fmtSig(f, k.key_width_b)) + " x " + trimBlanks(fmtSig(f, k.key_height_h));
+}
+
+// OK in the key table's editor takes the row it stands on as the key only after a question that
+// names both sizes; an edited row is read again by the rating, so the results follow either way.
+void edit_keys(Thh& w, ProgramState& st) {
+  st.rec.cancelled = false;
+  auto calc = st.calc();
+  const auto ask = [&s = st](const KeyRow& current, const KeyRow& other) {
+    const std::string question = "Scheibenfeder DIN 6888 - " + size_text(s.format, current) + " durch " +
+                                 size_text(s.format, other) + " ersetzen ?";
+    const bool yes = s.ui.ask_yes_no_cancel("", question) == Answer::Yes;
+    s.rec.cancelled = false;
+    return yes;
+  };
+  if (edit_key_table(calc, ask)) st.session.unsaved_changes = true;
   rate_and_refresh(w, st);
 }
 
@@ -34,7 +47,7 @@ void edit_key_table(Thh& w, ProgramState& st) {
 void install_database_commands(Thh& window, ProgramState& state) {
   Thh& w = window;
   ProgramState& st = state;
-  w.set_handler(Command::DbKeyTable, [&w, &st] { edit_key_table(w, st); });
+  w.set_handler(Command::DbKeyTable, [&w, &st] { edit_keys(w, st); });
   w.set_handler(Command::DbMaterial, [&st] { edit_table(st, show_material_table); });
   w.set_handler(Command::DbMaterialType, [&st] { edit_table(st, show_type_table); });
   w.set_handler(Command::DbShaftSeries, [&st] { edit_table(st, show_shaft_series); });

@@ -1,4 +1,5 @@
 #include "docu/documentation_edit.h"
+#include "draw/connection_drawing.h"
 #include "project/program_state.h"
 #include "ui/command_groups.h"
 #include "ui/docu_dialogs.h"
@@ -29,6 +30,18 @@ void edit_inputs(Thh& w, ProgramState& st, InputDialogOpener open, RateAfter rat
   st.rec.cancelled = false;
 }
 
+// Dimensions: OK rates and shows the assembly drawing, where the new sizes are seen.
+void edit_dimensions_command(Thh& w, ProgramState& st) {
+  st.rec.cancelled = false;
+  if (edit_dimensions(st, w.help, &w)) {
+    st.session.unsaved_changes = true;
+    rate(st);
+    show_rating_summary(w, st);
+    show_view(w, st, kViewAssembly);
+  }
+  st.rec.cancelled = false;
+}
+
 void edit_text(Thh& w, ProgramState& st) {
   st.rec.cancelled = false;
   QtDocumentationDialogs docu(st.format, st.identity.title, st.ui, w.help, st.config.input_window_scale, &w);
@@ -46,7 +59,7 @@ void install_edit_commands(Thh& window, ProgramState& state) {
   Thh& w = window;
   ProgramState& st = state;
   w.set_handler(Command::EditText, [&w, &st] { edit_text(w, st); });
-  w.set_handler(Command::EditDimensions, [&w, &st] { edit_inputs(w, st, edit_dimensions, RateAfter::Ok); });
+  w.set_handler(Command::EditDimensions, [&w, &st] { edit_dimensions_command(w, st); });
   w.set_handler(Command::EditMaterial, [&w, &st] { edit_inputs(w, st, edit_materials, RateAfter::Always); });
   w.set_handler(Command::EditLoad, [&w, &st] { edit_inputs(w, st, edit_loads, RateAfter::Ok); });
   w.set_handler(Command::EditPredesign, [&w, &st] { edit_inputs(w, st, edit_predesign, RateAfter::Always); });

@@ -1,6 +1,3 @@
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "calc/rating.h"
 #include "docu/documentation.h"
 #include "project/input_file.h"
@@ -16,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/quick_input.h"
 #include "ui/tconfig.h"
+#include "ui/window_geometry.h"
 #include "ui/window_refresh.h"
 
 namespace vx11 {
@@ -83,27 +81,11 @@ void file_save(Thh& w, ProgramState& st, bool as) {
   show_recent_files(w, st);
 }
 
-ScreenMetrics screen_metrics(const Thh& w) {
-  ScreenMetrics m;
-  if (const QScreen* s = QGuiApplication::primaryScreen()) {
-    m.width = s->geometry().width();
-    m.height = s->geometry().height();
-    m.dpi_y = static_cast<int>(s->logicalDotsPerInchY());
-  }
-  m.main_window_height = w.frameGeometry().height();
-  m.main_window_client_height = w.centralWidget() ? w.centralWidget()->height() : w.height();
-  return m;
-}
-
 void file_config(Thh& w, ProgramState& st) {
   st.rec.cancelled = false;
-  Tconfig d(st, screen_metrics(w), w.help, qt_config_pickers(st, &w), &w);
-  d.window_size_changed = [&w](int width, int height) {
-    // The client area takes the size; the frame and the menu bar come on top of it.
-    QWidget* client = w.centralWidget();
-    const QSize extra = client ? w.size() - client->size() : QSize();
-    w.resize(QSize(width, height) + extra);
-  };
+  Tconfig d(st, screen_metrics(&w), w.help, qt_config_pickers(st, &w), &w);
+  // The client area takes the size; the frame and the menu bar come on top of it.
+  d.window_size_changed = [&w](int width, int height) { size_main_window(w, QSize(width, height)); };
   const bool ok = d.exec() == QDialog::Accepted;
   st.rec.cancelled = false;
   if (ok && st.config.language > 0 && st.config.language != w.language()) w.set_language(st.config.language);

@@ -52,6 +52,9 @@ Form_vx11pre::Form_vx11pre(ProgramState& state, const DialogHelp& help, QWidget*
   auto* d_default = default_button(d_, [this] { return propose(); });
   grid_row(grid, 4, QStringLiteral("Wellendurchmesser d"), d_, {d_unit, d_default});
   content()->addLayout(grid);
+  require(tn_, NumberRange::Positive);
+  require(ka_, NumberRange::Positive);
+  require(d_, NumberRange::Positive);
   chain_tab_order({tn_, material_[0], material_[1], ka_, ka_default, d_, d_default});
   without_picture_button();
   add_unit_button(QStringLiteral("mm <--> inch"));

@@ -61,6 +61,7 @@ Form_vx11wst::Form_vx11wst(ProgramState& state, const DialogHelp& help, QWidget*
     return QString::fromStdString(trimBlanks(fmtLength(format(), *proposal)));
   });
   grid_row(grid, 0, QStringLiteral("Wellendurchmesser d"), d, {d_unit, d_default});
+  require(d, NumberRange::Positive);
   left->addLayout(grid);
 
   auto* fit_box = new QGroupBox(QStringLiteral("ISO-Toleranz"), this);
@@ -80,6 +81,7 @@ Form_vx11wst::Form_vx11wst(ProgramState& state, const DialogHelp& help, QWidget*
   auto* alpha_label = new QLabel(QStringLiteral("Spannungsformzahl Biegung im Nutgrund alpha kb"), this);
   alpha_label->setBuddy(alpha);
   alpha_label->setWordWrap(true);
+  require(alpha, NumberRange::Any, QStringLiteral("alpha kb"));
   alpha_grid->addWidget(alpha_label, 0, 0, 1, 3);
   alpha_grid->addWidget(alpha, 1, 0);
   alpha_grid->addWidget(alpha_default, 1, 1);

@@ -50,6 +50,11 @@ Form_vx3last::Form_vx3last(ProgramState& state, const DialogHelp& help, QWidget*
     const std::string name = "Edit_fl" + std::to_string(p + 1);
     fl.push_back(number_edit(name.c_str(), Quantity::Plain, r.load_peak_factor_fl[static_cast<std::size_t>(p)]));
   }
+  for (QLineEdit* e : {tn, ka, klambda, kr, fw}) require(e, NumberRange::Positive);
+  require(tmax, NumberRange::NotNegative);
+  for (int p = 0; p < 3; ++p)
+    require(fl[static_cast<std::size_t>(p)], NumberRange::Positive,
+            QStringLiteral("Lastspitzenhäufigkeitsfaktor fL ") + shown(kPartNames[static_cast<std::size_t>(p)]));
   auto* fl_default = default_button(fl[0], one);
   connect(fl_default, &QPushButton::clicked, this, [fl] {
     for (QLineEdit* e : fl) e->setText(QStringLiteral("1.0"));

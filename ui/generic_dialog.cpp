@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/screen_fit.h"
+
 namespace vx11 {
 
 QPushButton* add_dialog_button(QHBoxLayout* row, QWidget* parent, const char* name, const QString& text) {
@@ -32,7 +34,11 @@ GenericDialog::GenericDialog(const QString& caption, const DialogHelp& help, QWi
   setWindowTitle(caption);
   setModal(true);
   auto* outer = new QVBoxLayout(this);
-  outer->addLayout(content_);
+  // The content scrolls where the screen is too small for it; the buttons stay.
+  auto* controls = new QWidget(this);
+  controls->setLayout(content_);
+  content_->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(screen_sized_area(controls, this, QSize(24, fontMetrics().height() * 3 + 24)));
   auto* row = new QHBoxLayout;
   auto* ok = add_dialog_button(row, this, "Button_ok", QStringLiteral("OK"));
   ok->setDefault(true);
@@ -45,7 +51,7 @@ GenericDialog::GenericDialog(const QString& caption, const DialogHelp& help, QWi
 }
 
 QLabel* GenericDialog::add_prompt(const QString& prompt, bool wrap) {
-  auto* label = new QLabel(prompt, this);
+  auto* label = new QLabel(prompt);
   label->setObjectName("Label_prompt");
   label->setWordWrap(wrap);
   label->setTextFormat(Qt::PlainText);

@@ -1,11 +1,15 @@
 #include "ui/help_desk.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include "help/help_level.h"
 #include "help/help_settings.h"
 #include "project/program_state.h"
+#include "ui/canvas.h"
 #include "ui/help_picture_dialog.h"
+#include "ui/help_picture_window.h"
 
 namespace vx11 {
 
@@ -54,18 +58,41 @@ GraphicsSurface& HelpDesk::surface() {
 
 HelpSettings HelpDesk::settings() const { return helpSettingsOf(state_.config, state_.identity); }
 
+HelpPictureWindow& HelpDesk::picture_window() {
+  QWidget* asker = QApplication::activeModalWidget();
+  if (!asker) asker = window_;
+  const QString title = QString::fromStdString(state_.identity.short_name) + QStringLiteral(" - Hilfebild");
+  const bool fresh = HelpPictureWindow::find(asker) == nullptr;
+  HelpPictureWindow& w = HelpPictureWindow::of(asker, title);
+  w.present();
+  // Drawn at the size it is shown.
+  w.canvas().configure(state_.config, state_.format);
+  if (fresh) w.canvas().attach(state_.rec.cancelled);
+  return w;
+}
+
 void HelpDesk::show_help(int n, HelpMode mode) {
   // Help asked for is shown even after a step that was cancelled.
   state_.rec.cancelled = false;
-  GraphicsSurface& target = surface();
-  SurfaceHelpCanvas canvas(target);
+  if (mode == HelpMode::TextOnly) {
+    showHelp(HelpServices{state_.ui, nullptr, state_.help_number, state_.rec.cancelled}, settings(), n, mode);
+    return;
+  }
+  HelpPictureWindow& w = picture_window();
+  QPointer<HelpPictureWindow> shown(&w);
+  SurfaceHelpCanvas canvas(w.canvas().surface());
   showHelp(HelpServices{state_.ui, &canvas, state_.help_number, state_.rec.cancelled}, settings(), n, mode);
-  if (mode != HelpMode::TextOnly) target.view().repaint();
+  if (!shown) return;
+  // An entry without a picture leaves no empty window behind.
+  if (!w.has_drawing())
+    w.close();
+  else
+    w.canvas().invalidate();
 }
 
 void HelpDesk::show_pictures() {
   HelpSettings s = settings();
-  GraphicsSurface& target = surface();
+  GraphicsSurface& target = picture_window().canvas().surface();
   SurfaceHelpCanvas canvas(target);
   QtPictureListDialog list(state_.format, window_);
   RepaintingList repainting(list, target);

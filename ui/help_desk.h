@@ -1,5 +1,6 @@
-// The help system of the window: help boxes, help pictures on the drawing surface, the picture list,
-// tooltips, and the help actions handed to the dialogs. One per main window, living as its child.
+// The help system of the window: help boxes, help pictures in a window of their own above the window
+// or dialog that asked, the picture list, tooltips, and the help actions handed to the dialogs. One
+// per main window, living as its child.
 #pragma once
 
 #include <QObject>
@@ -30,9 +31,9 @@ class HelpDesk : public QObject {
   static HelpDesk& of(QWidget* window, ProgramState& state);
   static HelpDesk* find(QWidget* window);
 
-  // Help pictures (and the CAD screen output) go to the surface the provider gives at the time of
-  // drawing (the canvas may replace its surface); without one they are recorded on a surface of the
-  // desk's own that nothing shows.
+  // The CAD screen output goes to the surface the provider gives at the time of drawing (the canvas
+  // may replace its surface); without one it is recorded on a surface of the desk's own that nothing
+  // shows.
   void set_surface_provider(std::function<GraphicsSurface*()> provider) { provider_ = std::move(provider); }
   void set_surface(GraphicsSurface* surface) {
     set_surface_provider([surface] { return surface; });
@@ -51,6 +52,9 @@ class HelpDesk : public QObject {
   HelpSettings settings() const;
 
  private:
+  // The picture window above the active dialog (the main window when none is open), shown.
+  class HelpPictureWindow& picture_window();
+
   QWidget* window_;
   ProgramState& state_;
   std::function<GraphicsSurface*()> provider_;

@@ -8,10 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "project/program_state.h"
 #include "report/format.h"
 #include "report/text.h"
 #include "ui/dialog_widgets.h"
+#include "ui/screen_fit.h"
 
 namespace vx11 {
 
@@ -38,9 +41,13 @@ InputDialog::InputDialog(ProgramState& state, const QString& caption, int help_n
   setModal(true);
   apply_dialog_scale(this, state.config.input_window_scale);
   auto* outer = new QVBoxLayout(this);
-  outer->addLayout(content_);
+  // The controls scroll where the screen is too small for the whole dialog; the buttons stay.
+  auto* controls = new QWidget(this);
+  controls->setLayout(content_);
+  content_->setContentsMargins(0, 0, 0, 0);
+  const int button_row = fontMetrics().height() * 3;
+  outer->addWidget(screen_sized_area(controls, this, QSize(24, button_row + 24)));
   outer->addLayout(buttons_);
-  outer->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 void InputDialog::prepare() {
@@ -94,8 +101,38 @@ bool InputDialog::run() {
 }
 
 void InputDialog::ok_clicked() {
+  if (!numbers_acceptable()) return;
   store();
   if (confirm()) accept();
+}
+
+void InputDialog::require(QLineEdit* edit, NumberRange range, const QString& name) {
+  for (NumberField& r : rules_)
+    if (r.edit == edit) {
+      r.range = range;
+      if (!name.isEmpty()) r.name = name;
+      return;
+    }
+  rules_.push_back({edit, name, range});
+  // Edits of a dialog's own (not bound to a field) are marked here.
+  if (std::none_of(numbers_.begin(), numbers_.end(), [edit](const BoundNumber& n) { return n.edit == edit; }))
+    mark_number_field(edit);
+}
+
+bool InputDialog::numbers_acceptable() {
+  std::vector<NumberField> fields;
+  const auto rule_of = [this](QLineEdit* edit) {
+    for (const NumberField& r : rules_)
+      if (r.edit == edit) return r;
+    return NumberField{edit, {}, NumberRange::Any};
+  };
+  for (const BoundNumber& n : numbers_) fields.push_back(rule_of(n.edit));
+  for (const NumberField& r : rules_)
+    if (std::none_of(fields.begin(), fields.end(), [&r](const NumberField& f) { return f.edit == r.edit; }))
+      fields.push_back(r);
+  for (NumberField& f : fields)
+    if (f.name.isEmpty()) f.name = buddy_caption(f.edit);
+  return check_number_fields(fields, state_.ui);
 }
 
 CalcContext InputDialog::work_context() {
@@ -153,6 +190,7 @@ QLineEdit* InputDialog::number_edit(const char* name, Quantity q, std::function<
   auto* e = new QLineEdit(this);
   e->setObjectName(name);
   e->setMinimumWidth(e->fontMetrics().averageCharWidth() * 12);
+  mark_number_field(e);
   numbers_.push_back({e, std::move(get), std::move(set), [this, q](Real v) { return number_text(q, v); },
                       [this, q](Real v) { return to_metric(q, v); }, {}, 0});
   return e;

@@ -13,6 +13,7 @@
 #include "calc/connection_record.h"
 #include "ui/bound_number.h"
 #include "ui/dialog_help.h"
+#include "ui/number_check.h"
 
 class QBoxLayout;
 class QGridLayout;
@@ -60,6 +61,9 @@ class InputDialog : public QDialog {
   // An edit the person has not touched keeps the exact stored value.
   QLineEdit* number_edit(const char* name, Quantity q, std::function<Real()> get, std::function<void(Real)> set);
   QLineEdit* number_edit(const char* name, Quantity q, Real& field);
+  // The range a number edit must keep for OK; `name` names it in the error box (default: its label).
+  // Every number edit is checked to hold a number of at most 1e12 even without a rule.
+  void require(QLineEdit* edit, NumberRange range, const QString& name = {});
   // A text edit bound to a code page 850 field of at most max_length characters.
   QLineEdit* text_edit(const char* name, std::string& field, std::size_t max_length);
   // A "<" button that puts text() into the edit.
@@ -104,6 +108,8 @@ class InputDialog : public QDialog {
   };
   void show_help(const std::function<void()>& action, int help_number);
   void ok_clicked();
+  // The number edits in the order of their creation, each with its rule; true when all hold.
+  bool numbers_acceptable();
   QString number_text(Quantity q, Real metric) const;
   Real to_metric(Quantity q, Real shown) const;
 
@@ -117,6 +123,7 @@ class InputDialog : public QDialog {
   bool picture_button_ = true;
   QString ok_caption_ = QStringLiteral("OK");
   std::vector<BoundNumber> numbers_;
+  std::vector<NumberField> rules_;
   std::vector<TextBinding> texts_;
   std::vector<UnitLabel> units_;
 };

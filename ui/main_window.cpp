@@ -42,6 +42,9 @@ const ItemCaption kItemCaptions[] = {
     {Command::ViewKey, [](const MenuCaptions& c) { return c.woodruff_key; }},
     {Command::ViewShaft, [](const MenuCaptions& c) { return c.shaft; }},
     {Command::ViewHub, [](const MenuCaptions& c) { return c.hub; }},
+    {Command::ViewZoomIn, [](const MenuCaptions& c) { return c.zoom_in; }},
+    {Command::ViewZoomOut, [](const MenuCaptions& c) { return c.zoom_out; }},
+    {Command::ViewFitAll, [](const MenuCaptions& c) { return c.fit_all; }},
     {Command::CadAssembly, [](const MenuCaptions& c) { return c.drawing; }},
     {Command::CadKey, [](const MenuCaptions& c) { return c.woodruff_key; }},
     {Command::CadShaft, [](const MenuCaptions& c) { return c.shaft; }},
@@ -113,7 +116,10 @@ Thh::Thh(QWidget* parent) : QMainWindow(parent), canvas_(new Canvas(this)) {
   setWindowTitle(QStringLiteral("VX11  -  Scheibenfederberechnung"));
   build_menus();
   setCentralWidget(canvas_);
-  resize(800, 600);
+  // The zoom of the View menu works on whatever the canvas shows.
+  set_handler(Command::ViewZoomIn, [this] { canvas_->zoom_in(); });
+  set_handler(Command::ViewZoomOut, [this] { canvas_->zoom_out(); });
+  set_handler(Command::ViewFitAll, [this] { canvas_->fit_all(); });
 
   set_handler(Command::LanguageGerman, [this] { set_language(kLanguageGerman); });
   set_handler(Command::LanguageEnglish, [this] { set_language(kLanguageEnglish); });
@@ -121,6 +127,8 @@ Thh::Thh(QWidget* parent) : QMainWindow(parent), canvas_(new Canvas(this)) {
   set_handler(Command::LanguageKorean, [this] { set_language(kLanguageKorean); });
   set_handler(Command::FileExit, [this] { close(); });
   apply_captions();
+  // The initial captions are German, and so are Qt's dialogs until a switch.
+  qt_translations_.use(kLanguageGerman);
 }
 
 QWidget* Thh::client_area() const { return canvas_; }
@@ -170,6 +178,8 @@ void Thh::build_menus() {
   view->addSeparator();
   for (C c : {C::ViewAssembly, C::ViewKey, C::ViewShaft, C::ViewHub}) add_item(view, c);
   view->addSeparator();
+  for (C c : {C::ViewZoomIn, C::ViewZoomOut, C::ViewFitAll}) add_item(view, c);
+  view->addSeparator();
   add_item(view, C::ViewErrorMessages);
 
   QMenu* cad = add_menu(nullptr, "mi_CAD");
@@ -215,6 +225,9 @@ void Thh::build_menus() {
   action(C::File2)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F2));
   action(C::File3)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
   action(C::File4)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
+  action(C::ViewZoomIn)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  action(C::ViewZoomOut)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  action(C::ViewFitAll)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
   for (const auto& f : kFixedCaptions) action(f.command)->setText(QString::fromUtf8(f.caption));
 }
@@ -243,6 +256,8 @@ void Thh::set_language(int code) {
   language_ = code;
   fill_captions(captions_, code);
   apply_captions();
+  if (code == kLanguageGerman || code == kLanguageEnglish || code == kLanguageRomanian || code == kLanguageKorean)
+    qt_translations_.use(code);
   if (language_changed) language_changed(code);
 }
 

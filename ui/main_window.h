@@ -12,6 +12,7 @@
 #include "ui/commands.h"
 #include "ui/dialog_help.h"
 #include "ui/menu_captions.h"
+#include "ui/qt_translations.h"
 
 class QAction;
 class QMenu;
@@ -31,8 +32,8 @@ class Thh : public QMainWindow {
   QAction* action(Command c) const { return actions_[static_cast<std::size_t>(c)]; }
 
   // Language switch: fills both caption tables for the code and sets every caption; an unknown
-  // code leaves them as they are. `language_changed` then stores the code and resets the window
-  // caption and the recent-file entries.
+  // code leaves them as they are. Qt's own dialogs follow where Qt's translations are installed.
+  // `language_changed` then stores the code and resets the window caption and the recent-file entries.
   void set_language(int code);
   int language() const { return language_; }
   const MenuCaptions& captions() const { return captions_; }
@@ -67,6 +68,7 @@ class Thh : public QMainWindow {
   std::array<QAction*, kCommandCount> actions_{};
   MenuCaptions captions_;
   int language_ = 0;  // no switch yet: the initial captions
+  QtTranslations qt_translations_;
   int message_count_ = 0;
   bool excel_started_ = false;
   Canvas* canvas_;

@@ -53,6 +53,11 @@ QGroupBox* MaterialDialog::material_group(PartIndex part, const QString& title, 
                                std::pair{2, kHelpYieldStress}, std::pair{3, kHelpSupportFactor},
                                std::pair{4, kHelpHardnessFactor}})
     set_row_tooltip(grid, row, dialog_help(), n);
+  // The group's title names the part in the error box.
+  const QString part_name = title.trimmed() + QStringLiteral(": ");
+  require(re, NumberRange::NotNegative, part_name + re_label);
+  require(fs, NumberRange::Positive, part_name + QStringLiteral("Stützfaktor fS"));
+  require(fh, NumberRange::Positive, part_name + QStringLiteral("Härteeinflußfaktor fH"));
   chain_tab_order({number, button, name, re, fs, fs_default, fh, fh_default});
   Group g{part, button, nullptr, re, fs, fh};
   if (plim_preview) {

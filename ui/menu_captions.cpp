@@ -29,6 +29,9 @@ const CaptionRow kGeneral[] = {
     {&MenuCaptions::view_excerpt, {"&Auszug", "&Excerpt Printout", "&Extras", "발췌보기(&E)"}},
     {&MenuCaptions::quick, {"&Quick", "&Quick", "&Vizualizare Rapida", "Quick(&Q)"}},
     {&MenuCaptions::drawing, {"&Zeichnung", "&Drawing", "&Desen", "도면설정(&D)"}},
+    {&MenuCaptions::zoom_in, {"Ver&größern", "Zoom &In", "&Mareste", "확대(&I)"}},
+    {&MenuCaptions::zoom_out, {"Ver&kleinern", "Zoom &Out", "Mi&csoreaza", "축소(&U)"}},
+    {&MenuCaptions::fit_all, {"&Ganze Zeichnung", "&Fit All", "&Tot desenul", "전체보기(&F)"}},
     {&MenuCaptions::error_messages, {"&Fehlermeldungen", "&Error messages", "&mesaje de eroare", "에러메시지(&E)"}},
     {&MenuCaptions::cad, {"&CAD", "&CAD", "&CAD", "&CAD"}},
     {&MenuCaptions::database, {"Datenban&k", "&Database", "&Baza de date", "데이터베이스(&D)"}},
@@ -80,7 +83,24 @@ void fill(MenuCaptions& c, const CaptionRow (&rows)[N], int code) {
   for (const auto& row : rows) c.*row.field = row.text[col];
 }
 
+// "열기(&O)" -> "열기" and "(&O)"; nothing split for other captions.
+bool split_trailing_mnemonic(const std::string& caption, std::string& word, std::string& mark) {
+  if (caption.size() < 4 || caption.back() != ')') return false;
+  const std::size_t open = caption.size() - 4;
+  if (caption.compare(open, 2, "(&") != 0) return false;
+  word = caption.substr(0, open);
+  mark = caption.substr(open);
+  return true;
+}
+
 }  // namespace
+
+std::string MenuCaptions::open_table() const {
+  std::string open_word, open_mark, table, table_mark;
+  if (split_trailing_mnemonic(file_open, open_word, open_mark) && split_trailing_mnemonic(table_word, table, table_mark))
+    return open_word + " (" + table + ")" + table_mark;
+  return file_open + " (" + table_word + ")";
+}
 
 void fill_general_captions(MenuCaptions& c, int code) { fill(c, kGeneral, code); }
 void fill_machine_element_captions(MenuCaptions& c, int code) { fill(c, kMachineElement, code); }

@@ -32,6 +32,9 @@ struct MenuCaptions {
   std::string shaft = "&Welle";
   std::string hub = "&Nabe";
   std::string error_messages = "&Fehlermeldungen";
+  std::string zoom_in = "Ver&größern";
+  std::string zoom_out = "Ver&kleinern";
+  std::string fit_all = "&Ganze Zeichnung";
   std::string cad = "&CAD";
   std::string database = "Datenban&k";
   std::string material_type = "Werkstoff&typ";
@@ -52,7 +55,9 @@ struct MenuCaptions {
   std::string table_word = "&Tabelle";
 
   // Composite captions.
-  std::string open_table() const { return file_open + " (" + table_word + ")"; }
+  // Captions in the "word(&X)" style (Korean) carry one mnemonic behind the whole text: two such
+  // marks in one caption garble it.
+  std::string open_table() const;
   std::string shaft_series() const { return "d " + shaft; }
   std::string document(int n) const { return document_word + " &" + std::to_string(n); }
   std::string language_menu() const { return menu_word + " " + language_word; }

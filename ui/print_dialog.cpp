@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <filesystem>
 
 #include "project/input_file.h"
@@ -23,6 +24,7 @@
 #include "report/text.h"
 #include "ui/canvas.h"
 #include "ui/dialog_widgets.h"
+#include "ui/number_check.h"
 #include "ui/print_info.h"
 #include "ui/print_run.h"
 
@@ -36,6 +38,7 @@ QLineEdit* number_edit(const char* name, QWidget* parent) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
   e->setMinimumWidth(e->fontMetrics().averageCharWidth() * 10);
+  mark_number_field(e);
   return e;
 }
 
@@ -130,8 +133,9 @@ PrintPlacement TForm_printconf::placement() const {
   PrintPlacement p;
   p.stretch_x = parseReal(typed(scalex_));
   p.stretch_y = parseReal(typed(scaley_));
-  p.margin_x = static_cast<int>(parseInt(typed(xorigin_)));
-  p.margin_y = static_cast<int>(parseInt(typed(yorigin_)));
+  // Margins are whole millimetres; a typed fraction is rounded like every number field is read.
+  p.margin_x = static_cast<int>(std::lround(parseReal(typed(xorigin_))));
+  p.margin_y = static_cast<int>(std::lround(parseReal(typed(yorigin_))));
   p.frame = umrandung_->isChecked();
   p.colour_mode = printmono_->checkedId() + 1;
   p.landscape = hochquer_->checkedId() == 1;
@@ -222,6 +226,11 @@ void TForm_printconf::store_setup() {
 
 void TForm_printconf::accept() {
   ProgramState& st = c_.state;
+  const std::vector<NumberField> numbers = {{scalex_, QStringLiteral("Maßstab x")},
+                                            {scaley_, QStringLiteral("Maßstab y")},
+                                            {xorigin_, QStringLiteral("Ursprung x")},
+                                            {yorigin_, QStringLiteral("Ursprung y")}};
+  if (!check_number_fields(numbers, st.ui)) return;
   st.rec.cancelled = false;
   const PrintPlacement p = placement();
   c_.printer.setPageOrientation(p.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "draw/mapping.h"
 #include "draw/qt/painter_device.h"
 #include "report/interaction.h"
 #include "report/text.h"
@@ -49,7 +50,7 @@ bool print_drawing(Canvas& canvas, QPrinter& printer, const PrintPlacement& plac
     return false;
   }
   QPainterDevice page_device(painter, canvas.text_format());
-  page_device.setDashUnit(printer.width() / (g.width + 1.0));
+  page_device.setDashUnit(static_cast<double>(printerScale(g, printer.width(), printer.height())));
   const PrinterPage page{&page_device, printer.width(), printer.height()};
   g.print_flag = true;
   canvas.render_with_printer(page);

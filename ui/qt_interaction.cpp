@@ -2,37 +2,23 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
 #include "report/text.h"
 #include "report/window_copy.h"
+#include "ui/file_filters.h"
 #include "ui/generic_dialogs.h"
 
 namespace vx11 {
-
-namespace {
-
-// "*.vxk" as offered by the core; every file can still be picked.
-QStringList name_filters(const QString& filter) {
-  QStringList filters;
-  if (!filter.isEmpty()) filters << filter;
-  filters << QStringLiteral("*");
-  return filters;
-}
-
-QString default_suffix(const QString& filter) {
-  return filter.startsWith(QStringLiteral("*.")) && !filter.contains(u' ') ? filter.mid(2) : QString();
-}
-
-}  // namespace
 
 QtInteraction::QtInteraction(const FormatSettings& settings, const ProgramIdentity& identity, QWidget* parent)
     : settings_(settings), identity_(identity), parent_(parent) {}
 
 QString QtInteraction::shown(const std::string& cp850) const {
-  // Help boxes join several lines into one text longer than a single converted text may be.
   return QString::fromStdString(toWindows(settings_, cp850));
 }
 
@@ -44,6 +30,14 @@ void QtInteraction::message(const std::string& caption, const std::string& text)
   QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information, shown(caption), shown(text),
                   QMessageBox::Ok, parent_);
   box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void QtInteraction::columns_message(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::Information, shown(caption), shown(text), QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);
+  if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   box.exec();
 }
 
@@ -93,7 +87,7 @@ std::optional<std::string> QtInteraction::open_file(const std::string& title, co
   QFileDialog d(parent_, shown(title), QString::fromStdString(folder));
   d.setAcceptMode(QFileDialog::AcceptOpen);
   d.setFileMode(QFileDialog::ExistingFile);
-  d.setNameFilters(name_filters(QString::fromStdString(filter)));
+  d.setNameFilters(name_filters(filter).filters);
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
   return d.selectedFiles().first().toStdString();
 }
@@ -103,8 +97,9 @@ std::optional<std::string> QtInteraction::save_file(const std::string& title, co
   QFileDialog d(parent_, shown(title), QString::fromStdString(folder));
   d.setAcceptMode(QFileDialog::AcceptSave);
   d.setFileMode(QFileDialog::AnyFile);
-  d.setNameFilters(name_filters(QString::fromStdString(filter)));
-  d.setDefaultSuffix(default_suffix(QString::fromStdString(filter)));
+  const NameFilters filters = name_filters(filter);
+  d.setNameFilters(filters.filters);
+  d.setDefaultSuffix(filters.suffix);
   // The core asks its own overwrite question.
   d.setOption(QFileDialog::DontConfirmOverwrite);
   if (!name.empty()) d.selectFile(QString::fromStdString(name));

@@ -33,6 +33,9 @@ class QtInteraction : public Interaction {
   std::optional<std::string> save_file(const std::string& title, const std::string& folder,
                                        const std::string& name, const std::string& filter) override;
 
+  // An information box whose text keeps its columns: shown in a fixed-width font.
+  void columns_message(const std::string& caption, const std::string& text);
+
   // The yes/no question of the one-question family ("J" or "N"); nullopt for Cancel.
   std::optional<std::string> ask_yes_no(const std::string& prompt, const std::string& answer);
 

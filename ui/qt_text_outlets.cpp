@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include <fstream>
-#include <sstream>
 
 #include "report/text.h"
+#include "ui/print_run.h"
 #include "ui/text_window.h"
 
 namespace vx11 {
@@ -32,15 +32,31 @@ TextPrintout text_printout(const Configuration& config) {
   return TextPrintout{printout_font(config), config.lines_per_page > 0 ? config.lines_per_page : 66};
 }
 
+QString printed_text(const FormatSettings& format, std::istream& in) {
+  QString text;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    text += QString::fromStdString(toWindows(format, line));
+    text += u'\n';
+  }
+  return text;
+}
+
 void QtTextPrinter::print(const std::string& cp850_path) {
   std::ifstream in(cp850_path, std::ios::binary);
   if (!in) {
     ui_.message(kCaptionError, nameText(cp850_path) + " not found !");
     return;
   }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  print_text_with_dialog(parent_, QString::fromStdString(toWindows(format_, bytes.str())), text_printout(config_));
+  const QString text = printed_text(format_, in);
+  if (in.bad()) {
+    ui_.message(kCaptionError, cp850_path + " kann nicht gelesen werden !");
+    return;
+  }
+  QString failure;
+  if (print_text_with_dialog(parent_, text, text_printout(config_), &failure) == PrintOutcome::Failed)
+    ui_.message(kCaptionError, toCodePage850(kPrintJobFailed + failure.toStdString()));
 }
 
 void QtTextWindow::show(const TextWindowRequest& request) {

@@ -2,6 +2,8 @@
 // copy of a printout, the printer prints the code page 850 stream file on the platform printer.
 #pragma once
 
+#include <istream>
+
 #include "project/configuration.h"
 #include "project/identity.h"
 #include "report/interaction.h"
@@ -14,6 +16,8 @@ namespace vx11 {
 
 // Font and lines per sheet of text printouts from the settings.
 TextPrintout text_printout(const Configuration& config);
+// A code page 850 text converted line by line for the printer (line ends become "\n").
+QString printed_text(const FormatSettings& format, std::istream& in);
 
 class QtTextPrinter : public TextPrinter {
  public:

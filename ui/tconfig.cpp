@@ -31,6 +31,7 @@
 #include "ui/dialog_widgets.h"
 #include "ui/generic_dialogs.h"
 #include "ui/input_dialog.h"
+#include "ui/screen_fit.h"
 
 namespace vx11 {
 
@@ -91,15 +92,20 @@ Tconfig::Tconfig(ProgramState& state, const ScreenMetrics& screen, const DialogH
   auto* outer = new QVBoxLayout(this);
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("PageControl");
-  tabs->addTab(directories_page(), QStringLiteral("Directories"));
-  tabs->addTab(graphics_page(), QStringLiteral("Grafik"));
-  tabs->addTab(cad_page(), QStringLiteral("CAD"));
-  tabs->addTab(colour_page(), QStringLiteral("Farben"));
-  tabs->addTab(printer_page(), QStringLiteral("Drucker"));
-  tabs->addTab(text_page(), QStringLiteral("Textausdruck"));
-  tabs->addTab(settings_page(), QStringLiteral("Einstellungen"));
-  tabs->addTab(external_page(), QStringLiteral("Extern"));
-  tabs->addTab(drawing_page(), QStringLiteral("Zeichnung"));
+  // Each page scrolls where the screen is too small for it; tab bar and buttons stay.
+  const QSize reserve(40, fontMetrics().height() * 6);
+  const auto add = [&](QWidget* page, const QString& title) {
+    tabs->addTab(screen_sized_area(page, tabs, reserve), title);
+  };
+  add(directories_page(), QStringLiteral("Directories"));
+  add(graphics_page(), QStringLiteral("Grafik"));
+  add(cad_page(), QStringLiteral("CAD"));
+  add(colour_page(), QStringLiteral("Farben"));
+  add(printer_page(), QStringLiteral("Drucker"));
+  add(text_page(), QStringLiteral("Textausdruck"));
+  add(settings_page(), QStringLiteral("Einstellungen"));
+  add(external_page(), QStringLiteral("Extern"));
+  add(drawing_page(), QStringLiteral("Zeichnung"));
   outer->addWidget(tabs);
   auto* row = new QHBoxLayout;
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -118,10 +124,14 @@ Tconfig::Tconfig(ProgramState& state, const ScreenMetrics& screen, const DialogH
   row->addStretch();
   outer->addLayout(row);
   connect(ok, &QPushButton::clicked, this, [this] {
+    if (!numbers_acceptable()) return;
     apply();
     accept();
   });
-  connect(save, &QPushButton::clicked, this, [this] { this->save(); });
+  connect(save, &QPushButton::clicked, this, [this] {
+    if (numbers_acceptable()) this->save();
+  });
+  for (const BoundNumber& n : numbers_) mark_number_field(n.edit);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(import, &QPushButton::clicked, this, [this] { import_file(); });
   fill();
@@ -141,6 +151,12 @@ QString Tconfig::shown(const std::string& cp850) const {
   return QString::fromStdString(toWindows(state_.format, cp850));
 }
 std::string Tconfig::typed(const QString& text) const { return toCodePage850(text.toStdString()); }
+
+bool Tconfig::numbers_acceptable() {
+  std::vector<NumberField> fields;
+  for (const BoundNumber& n : numbers_) fields.push_back({n.edit, buddy_caption(n.edit), NumberRange::Any});
+  return check_number_fields(fields, state_.ui);
+}
 
 void Tconfig::fill() {
   for (auto& n : numbers_) n.fill();

@@ -59,6 +59,8 @@ class Tconfig : public QDialog {
   // "&Speichern": applies, then writes the configuration file; the dialog stays open.
   void save();
   void import_file();
+  // Every number field holds a number (of at most 1e12); else the first wrong one is named.
+  bool numbers_acceptable();
   const Configuration& working() const { return work_; }
   // After the window size changed: the main window sets its client area to these sizes.
   std::function<void(int width, int height)> window_size_changed;

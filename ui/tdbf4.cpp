@@ -17,6 +17,7 @@
 #include "report/text.h"
 #include "ui/generic_dialog.h"
 #include "ui/generic_dialogs.h"
+#include "ui/screen_fit.h"
 #include "ui/tdbf4_model.h"
 
 namespace vx11 {
@@ -101,6 +102,16 @@ Tdbf4::Tdbf4(CalcContext& ctx, const BrowseRequest& request, const Tdbf4Services
   Button_ok->setDefault(true);
   connect(Button_ok, &QPushButton::clicked, this, &Tdbf4::accept);
   Button_cancel = add_dialog_button(buttons, this, "Button_cancel", QStringLiteral("Abbrechen"));
+  // On a narrow screen OK and Abbrechen take a row of their own below.
+  QHBoxLayout* closing = nullptr;
+  if (buttons->sizeHint().width() + 40 > screen_room(this).width()) {
+    closing = new QHBoxLayout;
+    closing->addStretch();
+    for (QPushButton* b : {Button_ok, Button_cancel}) {
+      buttons->removeWidget(b);
+      closing->addWidget(b);
+    }
+  }
   connect(Button_cancel, &QPushButton::clicked, this, &Tdbf4::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -108,9 +119,12 @@ Tdbf4::Tdbf4(CalcContext& ctx, const BrowseRequest& request, const Tdbf4Services
   layout->addLayout(titles);
   layout->addWidget(TzGrid1, 1);
   layout->addLayout(buttons);
+  if (closing) layout->addLayout(closing);
 
   const QFontMetrics fm(font());
   resize(std::clamp(grid_width + 24, 640, 1200), fm.height() * 34);
+  // A wide table scrolls inside the grid rather than pushing the buttons off the screen.
+  fit_into_screen(this);
   go_to(t.current_record());
   TzGrid1->setFocus();
 }

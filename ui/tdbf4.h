@@ -26,6 +26,11 @@ class Tdbf4Model;
 // Help topic while the search text is asked for.
 inline constexpr int kSearchHelp = 2450;
 inline constexpr int kSearchTextLength = 50;
+// Asked before "Pack" removes the marked records (code page 850).
+inline constexpr const char* kPackQuestion =
+    "Markierte Datens\x84tze l\x94schen ?\n\n"
+    "Die folgenden Datens\x84tze erhalten neue Nummern. Eingabedateien w\x84hlen Scheibenfeder und "
+    "Werkstoffe \x81" "ber diese Nummern und finden danach andere Zeilen.";
 
 // What the browser reaches beyond the table: help, the program's title line for the HTML page,
 // the web browser and the report output. An empty action leaves its menu item disabled.
@@ -34,6 +39,8 @@ struct Tdbf4Services {
   std::string title_line;                                  // code page 850
   std::function<void(const std::string& path)> show_page;  // opens a written HTML page
   std::function<void(const TableObject& table)> print;     // "Print..": through the report output
+  // A text whose columns must line up (the structure) in a fixed-width font; empty: a message box.
+  std::function<void(const std::string& caption, const std::string& text)> show_columns;
 };
 
 class Tdbf4 : public QDialog {

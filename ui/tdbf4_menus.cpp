@@ -146,6 +146,9 @@ void Tdbf4::toggle_deleted() {
 void Tdbf4::pack() {
   if (selecting()) return;
   begin_command();
+  // Input files name their key and materials by record number: packing gives the records behind a
+  // removed one new numbers, so the person decides.
+  if (ctx_.ui.ask_yes_no_cancel("", kPackQuestion) != Answer::Yes) return;
   ctx_.tables.pack(ctx_);
   // A failed pack may have closed the table: the grid then shows nothing.
   after_records_changed();
@@ -159,7 +162,10 @@ void Tdbf4::show_structure() {
     text += "\n" + padLeft(std::to_string(f), 4) + " " + padRight(d.name, 12) + d.type + "  " +
             padLeft(std::to_string(d.width), 5) + " " + padLeft(std::to_string(d.decimals), 4);
   }
-  ctx_.ui.message(t.second_title(), text);
+  if (services_.show_columns)
+    services_.show_columns(t.second_title(), text);
+  else
+    ctx_.ui.message(t.second_title(), text);
 }
 
 void Tdbf4::show_file_name() { ctx_.ui.message(kCaptionInfo, nameText(ctx_.tables.file_name())); }

@@ -80,18 +80,23 @@ int print_text_pages(QPrinter& printer, const QString& text, const TextPrintout&
   return sheets;
 }
 
-bool print_text_with_dialog(QWidget* parent, const QString& text, const TextPrintout& how) {
+PrintOutcome print_text_with_dialog(QWidget* parent, const QString& text, const TextPrintout& how, QString* failure) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Portrait);
-  const int pages = std::min(count_text_pages(text), kLastPrintedPage);
+  const int pages = std::clamp(count_text_pages(text), 1, kLastPrintedPage);
   printer.setFromTo(1, pages);
   QPrintDialog dialog(&printer, parent);
   dialog.setMinMax(1, pages);
   dialog.setPrintRange(QAbstractPrintDialog::PageRange);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
   const bool all = printer.fromPage() == 0;
-  print_text_pages(printer, text, how, all ? 1 : printer.fromPage(), all ? pages : printer.toPage());
-  return true;
+  if (print_text_pages(printer, text, how, all ? 1 : printer.fromPage(), all ? pages : printer.toPage()) > 0)
+    return PrintOutcome::Printed;
+  if (failure) {
+    *failure = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                  : QStringLiteral("PDF: ") + printer.outputFileName();
+  }
+  return PrintOutcome::Failed;
 }
 
 }  // namespace vx11

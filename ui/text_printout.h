@@ -21,7 +21,12 @@ inline constexpr int kLastPrintedPage = 255;
 int count_text_pages(const QString& text);
 // Prints pages from .. to (counted from 1; never past the text) and returns the sheets printed.
 int print_text_pages(QPrinter& printer, const QString& text, const TextPrintout& how, int from, int to);
-// The print dialog in portrait with all pages preselected, then the printout; false for Cancel.
-bool print_text_with_dialog(QWidget* parent, const QString& text, const TextPrintout& how);
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// The print dialog in portrait with the page range 1 to the text's page count preselected, then the
+// printout (onto the chosen printer or into the PDF file the dialog names). Failed: the print job
+// could not begin, `failure` says on which printer.
+PrintOutcome print_text_with_dialog(QWidget* parent, const QString& text, const TextPrintout& how,
+                                    QString* failure = nullptr);
 
 }  // namespace vx11

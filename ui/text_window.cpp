@@ -10,6 +10,10 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/file_filters.h"
+#include "ui/print_run.h"
+#include "ui/screen_fit.h"
+
 namespace vx11 {
 
 namespace {
@@ -80,6 +84,7 @@ void TForm_showtextfile::fit_report_line() {
   // The report's lines run to 79 columns with their left margin; 40 pixels for frame and scroll bar.
   const QFontMetrics fm(printout_.font);
   resize(fm.horizontalAdvance(QString(80, u'M')) + 40, fm.height() * 40);
+  fit_into_screen(this);
 }
 
 void TForm_showtextfile::set_printout(const TextPrintout& how) {
@@ -89,7 +94,10 @@ void TForm_showtextfile::set_printout(const TextPrintout& how) {
 }
 
 void TForm_showtextfile::place(int left, int top, int width, int height) {
-  if (width > 0 && height > 0) setGeometry(left, top, width, height);
+  if (width > 0 && height > 0) {
+    setGeometry(left, top, width, height);
+    fit_into_screen(this);
+  }
 }
 
 void TForm_showtextfile::set_export(std::function<void()> action) {
@@ -102,7 +110,9 @@ void TForm_showtextfile::print() {
     print_();
     return;
   }
-  print_text_with_dialog(this, text_, printout_);
+  QString failure;
+  if (print_text_with_dialog(this, text_, printout_, &failure) == PrintOutcome::Failed)
+    QMessageBox::critical(this, QStringLiteral("Fehler : "), QString::fromUtf8(kPrintJobFailed) + failure);
 }
 
 bool TForm_showtextfile::save_as(const QString& path) const {
@@ -113,9 +123,13 @@ bool TForm_showtextfile::save_as(const QString& path) const {
 }
 
 void TForm_showtextfile::save_as_with_dialog() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Speichern unter"), QString(),
-                                                    QStringLiteral("*.txt;;*"));
-  if (path.isEmpty()) return;
+  QFileDialog d(this, QStringLiteral("Speichern unter"));
+  d.setAcceptMode(QFileDialog::AcceptSave);
+  const NameFilters filters = name_filters("*.txt");
+  d.setNameFilters(filters.filters);
+  d.setDefaultSuffix(filters.suffix);
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
+  const QString path = d.selectedFiles().first();
   if (!save_as(path))
     QMessageBox::critical(this, QStringLiteral("Fehler : "), path + QStringLiteral(" kann nicht geschrieben werden !"));
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPrinter>
 
+#include <functional>
 #include <memory>
 
 #include "project/printouts.h"
@@ -27,14 +28,29 @@ class ViewSession : public QObject {
     setObjectName("view_session");
   }
 
+  // Draws the view and keeps it as the one the canvas shows; after a fatal run the notice and the
+  // message dialog.
   void show(int view) {
-    state_.rec.cancelled = false;
     shown_ = view;
-    Canvas& canvas = *window_.canvas();
-    canvas.configure(state_.config, state_.format);
-    draw_view(state_, canvas.surface(), view, [this] { show_messages(); });
+    draw(true);
   }
   int shown() const { return shown_; }
+
+  // The shown view drawn again from the record (after a rating or at a new canvas size).
+  void draw(bool with_messages) {
+    state_.rec.cancelled = false;
+    Canvas& canvas = *window_.canvas();
+    canvas.configure(state_.config, state_.format);
+    if (shown_ == kShownNothing && !state_.rec.fatal_error) {
+      canvas.surface().Clear();
+      return;
+    }
+    std::function<void()> messages;
+    if (with_messages) messages = [this] { show_messages(); };
+    draw_view(state_, canvas.surface(), shown_, messages);
+    state_.rec.cancelled = false;
+    canvas.set_redraw([this] { draw(false); });
+  }
 
   // The window's description dialog once the help commands have given it one.
   void show_messages() {
@@ -85,11 +101,14 @@ void redraw_current_view(Thh& window, ProgramState& state) {
   ViewSession& views = ensure_session(window, state);
   const int view = view_after_rating(state.config, state.rec.fatal_error, views.shown());
   if (view == kShownMessages) {
-    views.show_messages();
-  } else if (view != kShownNothing) {
+    // The view the person chose comes back after the next good rating; until then the notice.
+    views.draw(true);
+  } else {
     views.show(view);
   }
 }
+
+void show_view(Thh& window, ProgramState& state, int view) { ensure_session(window, state).show(view); }
 
 void show_start_view(Thh& window, ProgramState& state) {
   if (!state.session.started_with_file || state.config.help_level == 0) return;

@@ -5,7 +5,8 @@ namespace vx11 {
 
 class ProgramState;
 
-// Runs the main window on the program state until it closes; returns the exit code.
+// Runs the main window on the program state until it closes (the application object exists);
+// returns the exit code.
 int run_window(ProgramState* state, int argc, char** argv);
 
 }  // namespace vx11

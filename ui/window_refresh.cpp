@@ -47,11 +47,15 @@ void refresh_after_rating(Thh& window, ProgramState& st) {
   redraw_current_view(window, st);
 }
 
-void rate_and_refresh(Thh& window, ProgramState& st) {
+void rate(ProgramState& st) {
   st.rec.cancelled = false;
   auto calc = st.calc();
   run_rating(calc);
   st.rec.cancelled = false;
+}
+
+void rate_and_refresh(Thh& window, ProgramState& st) {
+  rate(st);
   refresh_after_rating(window, st);
 }
 

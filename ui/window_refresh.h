@@ -21,7 +21,9 @@ void show_recent_files(Thh& window, const ProgramState& st);
 void show_rating_summary(Thh& window, const ProgramState& st);
 // After a rating: the summary above, then the current view.
 void refresh_after_rating(Thh& window, ProgramState& st);
-// Runs the rating (the abort flag cleared before and after), then the refresh.
+// Runs the rating with the abort flag cleared before and after.
+void rate(ProgramState& st);
+// The rating, then the refresh.
 void rate_and_refresh(Thh& window, ProgramState& st);
 
 }  // namespace vx11

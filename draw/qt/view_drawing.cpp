@@ -3,6 +3,7 @@
 #include "cad/cad_configuration.h"
 #include "cad/drawing_output.h"
 #include "draw/connection_drawing.h"
+#include "draw/fatal_notice.h"
 #include "draw/quick_view.h"
 #include "project/input_file.h"
 
@@ -23,6 +24,12 @@ void draw_view(ProgramState& st, GraphicsSurface& surface, int view, const std::
   DrawingOutput out(CadContext{cad, st.format, st.messages, st.ui, st.rec.cancelled, surface, starter, nullptr});
   if (!st.session.current_file.empty()) out.project_file = resolve_input_path(st.session, st.session.current_file);
   DrawingContext c{st.rec, st.messages, st.format, st.ui, st.rec.cancelled, st.help_number, out, show_messages};
+  if (st.rec.fatal_error) {
+    // No view may show the results of an earlier state: the notice replaces it, then the messages.
+    DrawFatalNotice(c, kOutScreen);
+    if (show_messages) show_messages();
+    return;
+  }
   if (view == kShownQuick)
     DrawQuickView(c, kOutScreen);
   else if (view >= kViewKey && view <= kViewAssembly)

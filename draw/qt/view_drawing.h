@@ -19,8 +19,8 @@ inline constexpr int kShownMessages = 11;  // the message dialog instead of a vi
 // The drawing surface's settings of the configuration, the window's background colour included.
 void configure_graphics(const Configuration& config, GraphicsState& g);
 
-// Draws drawing 1..4 or the quick view of the rated record onto the surface; after a fatal run
-// `show_messages` runs instead.
+// Draws drawing 1..4 or the quick view of the rated record onto the surface; after a fatal run the
+// notice with the run's messages, whatever the view, and then `show_messages` (when given).
 void draw_view(ProgramState& state, GraphicsSurface& surface, int view, const std::function<void()>& show_messages);
 
 // The view after a rating: the configured result graphic, else with "Hilfegrad" the quick view

@@ -98,16 +98,21 @@ TEST(GraphicsSurface, WindowRecordAndScales) {
   EXPECT_FALSE(p.cancelled);
 }
 
-TEST(GraphicsSurface, KeepAspectTakesTheSmallerScaleOfAFourToThreeArea) {
+TEST(GraphicsSurface, KeepAspectGivesBothAxesTheSmallerScaleOnAnyArea) {
   SurfaceProbe p;
-  p.g.width = 1000;  // not 4:3
+  p.g.width = 1000;  // not 4:3: circles stay round all the same
   p.g.height = 500;
   p.s.SetWindow(true, false, 0, 0, 1, 1, 0, 0, 100, 100);
-  // sy = 5, sx would be 10; s' = 5 * 0.75 * 1000 / 500 = 7.5 < 10
-  EXPECT_NEAR(static_cast<double>(p.g.sx), 7.5, 1e-12);
+  // sy = 5, sx would be 10: the smaller serves both
+  EXPECT_NEAR(static_cast<double>(p.g.sx), 5.0, 1e-12);
   EXPECT_NEAR(static_cast<double>(p.g.sy), 5.0, 1e-12);
+  p.g.width = 300;  // now x is the smaller
+  p.s.SetWindow(true, false, 0, 0, 1, 1, 0, 0, 100, 100);
+  EXPECT_NEAR(static_cast<double>(p.g.sx), 3.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(p.g.sy), 3.0, 1e-12);
   p.s.SetWindow(false, false, 0, 0, 1, 1, 0, 0, 100, 100);
-  EXPECT_NEAR(static_cast<double>(p.g.sx), 10.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(p.g.sx), 3.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(p.g.sy), 5.0, 1e-12);
 }
 
 TEST(GraphicsSurface, DegenerateWindowCancels) {
@@ -147,8 +152,33 @@ TEST(Zoom, KeysMoveAndScaleTheZoomRectangle) {
                {"page down", ZoomKey::PageDown, {100, 150, 300, 250}},
                {"zoom in", ZoomKey::ZoomIn, {150, 125, 250, 175}}, {"zoom out", ZoomKey::ZoomOut, {0, 50, 400, 250}}};
   for (const auto& c : cases) EXPECT_EQ(zoomAfterKey(g, c.key), c.want) << c.name;
-  g.zoom_factor = 0;  // counts as 1
-  EXPECT_EQ(zoomAfterKey(g, ZoomKey::ZoomIn), (ZoomRect{100, 100, 300, 200}));
+  // A step a person sees: 0 counts as 1, and anything below 1.25 (or its inverse) takes 1.25.
+  for (const Real f : {0.0L, 1.02L, 1 / 1.02L}) {
+    g.zoom_factor = f;
+    EXPECT_EQ(zoomAfterKey(g, ZoomKey::ZoomIn), (ZoomRect{120, 110, 280, 190})) << static_cast<double>(f);
+  }
+  g.zoom_factor = 0.5L;  // counts as 2
+  EXPECT_EQ(zoomAfterKey(g, ZoomKey::ZoomIn), (ZoomRect{150, 125, 250, 175}));
+}
+
+TEST(Zoom, AboutAPointKeepsTheDrawingPointUnderIt) {
+  GraphicsState g;
+  g.width = 800;
+  g.height = 400;
+  g.vx1 = 0, g.vy1 = 0, g.vx2 = 800, g.vy2 = 400;
+  g.wx1 = 0, g.wy1 = 0, g.wx2 = 100, g.wy2 = 100;
+  deriveScale(g, 0, 0, 800, 400);
+  for (const auto& [px, py] : {std::pair{100, 300}, {700, 20}, {400, 200}}) {
+    GraphicsState z = g;
+    const Real x = z.xa + (px - z.vx1) / z.sx, y = z.ya + (z.vy2 - py) / z.sy;
+    const ZoomRect r = zoomAbout(z, px, py, 2);
+    deriveScale(z, r.x1, r.y1, r.x2, r.y2);
+    EXPECT_NEAR(static_cast<double>(z.sx), 2 * static_cast<double>(g.sx), 0.05);
+    const PixelPoint after = toWindow(z, x, y);
+    EXPECT_NEAR(after.x, px, 2) << px << "," << py;
+    EXPECT_NEAR(after.y, py, 2) << px << "," << py;
+  }
+  EXPECT_EQ(zoomAbout(g, 10, 10, 1e9L), zoomRect(g));  // a rectangle that would collapse is kept
 }
 
 TEST(Zoom, RubberBandChoosesTheRectangleUnderThePointer) {
@@ -184,9 +214,15 @@ TEST(Mapping, PrinterPageUsesMarginsAndStretch) {
   g.xa = 0, g.ya = 0, g.sx = 1, g.sy = 1;
   g.margin_x_mm = 21, g.margin_y_mm = 42;
   g.stretch_x = 1, g.stretch_y = 1;
-  // 2100 by 2970 pixels: 10 pixels per millimetre, both margins by the page width.
-  EXPECT_EQ(toPrinter(g, 2100, 2970, 320, 240), (PixelPoint{210 + 1050, 420 + 1485}));
-  EXPECT_EQ(printerFontHeight(g, 2970, 48), 297);
+  // 2100 by 2970 pixels: 10 pixels per millimetre, both margins by the page width. The area takes
+  // the page's width, and the same factor (2100 / 640) serves y: the print keeps the proportions.
+  EXPECT_EQ(toPrinter(g, 2100, 2970, 320, 240), (PixelPoint{210 + 1050, 420 + 788}));
+  EXPECT_EQ(printerFontHeight(g, 2100, 2970, 48), 158);
+  EXPECT_EQ(printerFontWidth(g, 2100, 2970, 48), 158);
+  // A landscape page: the height decides.
+  EXPECT_EQ(toPrinter(g, 2970, 960, 320, 480), (PixelPoint{297 + 640, 594 + 0}));
+  g.stretch_y = 2;  // a deliberate stretch still stretches
+  EXPECT_EQ(toPrinter(g, 2970, 960, 320, 0), (PixelPoint{297 + 640, 594 + 1920}));
   EXPECT_EQ(windowFontHeight(g, 3.6L), 4);
 }
 

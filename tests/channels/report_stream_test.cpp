@@ -213,6 +213,29 @@ TEST_F(Stream, RuleLinesOfTheFourModes) {
   EXPECT_EQ(rule_line(Rule::FrameBottom, kRuleBoxLines), "\xC8" + std::string(68, '\xCD') + "\xBC");
 }
 
+TEST(FramedLine, TextsThatWouldTouchKeepOneBlankBetweenThem) {
+  struct Case {
+    const char* name;
+    std::string first;
+    int column;
+    std::string second;
+    std::string want;  // columns 6 to 69
+  };
+  const std::string title = "VX11 V1.1  Scheibenfederberechnung nach DIN 6892 Methode B";  // ends in column 63
+  const Case cases[] = {
+      {"room enough", "Kurz", 64, "Bl. 1", "Kurz" + std::string(54, ' ') + "Bl. 1 "},
+      {"touching moves right", title, 64, "Bl. 1", title + " Bl. 1"},
+      {"overlapping moves right and cuts", title, 60, "Bl. 1/ 6", title.substr(0, 55) + " Bl. 1/ 6"},
+      {"trailing blanks do not count", "Kurz   ", 10, "X", "Kurz X" + std::string(58, ' ')},
+  };
+  for (const Case& c : cases) {
+    const std::string line = framed_line(kRuleStars, {{6, c.first}, {c.column, c.second}});
+    ASSERT_EQ(line.size(), 71u) << c.name;
+    EXPECT_EQ(line.substr(5, 64), c.want) << c.name;
+    EXPECT_EQ(line[69], '*') << c.name;
+  }
+}
+
 TEST_F(Stream, CompressedModeWritesNoRulesAndBreaksOnlyHalfFullPages) {
   config_.text_print_mode = kRuleCompressed;
   config_.lines_per_page = 30;

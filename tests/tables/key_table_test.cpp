@@ -10,6 +10,11 @@
 namespace vx11 {
 namespace {
 
+bool same_key(const KeyRow& a, const KeyRow& b) {
+  return a.key_width_b == b.key_width_b && a.key_height_h == b.key_height_h &&
+         a.shaft_range_min_d1 == b.shaft_range_min_d1 && a.key_diameter_d2 == b.key_diameter_d2;
+}
+
 class KeyTableTest : public TableTest {
  protected:
   void SetUp() override {
@@ -61,6 +66,56 @@ TEST_F(KeyTableTest, BrowserOpensOnTheChosenRowInWidthHeightOrder) {
   EXPECT_EQ(browser.opened_on[0], 9);
   EXPECT_EQ(browser.shown[0].mode, BrowseMode::Edit);
   EXPECT_EQ(rec.key_row_number, 9);  // OK in the editing browser also chooses
+}
+
+TEST_F(KeyTableTest, TheEditorTakesAnotherSizeOnlyWhenThePersonAgrees) {
+  // The chosen key is row 9; the editor is left with OK on row 4 (2 x 3.7).
+  rec.key_row_number = 9;
+  refresh_key_row(ctx);
+  const KeyRow nine = rec.key_row;
+  std::vector<std::pair<Real, Real>> asked;
+  bool agree = false;
+  const auto question = [&](const KeyRow& current, const KeyRow& other) {
+    asked.push_back({current.key_width_b, other.key_width_b});
+    return agree;
+  };
+  browser.confirm(4);
+  EXPECT_FALSE(vx11::edit_key_table(ctx, question));
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0], (std::pair<Real, Real>{nine.key_width_b, 2}));
+  EXPECT_EQ(rec.key_row_number, 9);
+  EXPECT_TRUE(same_key(rec.key_row, nine));
+  EXPECT_FALSE(rec.cancelled);
+
+  agree = true;
+  browser.confirm(4);
+  EXPECT_TRUE(vx11::edit_key_table(ctx, question));
+  EXPECT_EQ(rec.key_row_number, 4);
+  EXPECT_EQ(rec.key_row.key_width_b, 2);
+
+  // OK on the row of the key itself asks nothing.
+  asked.clear();
+  browser.confirm();
+  EXPECT_FALSE(vx11::edit_key_table(ctx, question));
+  EXPECT_TRUE(asked.empty());
+  EXPECT_FALSE(tables.is_open());
+}
+
+TEST_F(KeyTableTest, AKeptKeyIsFoundAgainAfterItsRowWasRenumbered) {
+  rec.key_row_number = 9;
+  refresh_key_row(ctx);
+  const KeyRow nine = rec.key_row;
+  // A record before it removed by packing: the key's row is now record 8.
+  ASSERT_TRUE(tables.open_table(ctx, "din6888"));
+  ASSERT_TRUE(tables.set_deleted(ctx, 3, true));
+  ASSERT_TRUE(tables.pack(ctx));
+  tables.close_table();
+  browser.cancel();
+  EXPECT_TRUE(vx11::edit_key_table(ctx, [](const KeyRow&, const KeyRow&) { return false; }));
+  EXPECT_EQ(rec.key_row_number, 8);
+  EXPECT_TRUE(same_key(rec.key_row, nine));
+  refresh_key_row(ctx);
+  EXPECT_TRUE(same_key(rec.key_row, nine));
 }
 
 TEST_F(KeyTableTest, CancelKeepsTheKey) {

@@ -2,6 +2,7 @@
 // rating, the start view, the print commands' presence.
 // The drawing headers come before Qt's: Qt's "emit" would otherwise rewrite a member name.
 #include "draw/connection_drawing.h"
+#include "draw/fatal_notice.h"
 #include "draw/qt/view_drawing.h"
 #include "draw/quick_view.h"
 
@@ -104,14 +105,26 @@ TEST_F(ViewCommands, PrintCommandsAreThere) {
   EXPECT_TRUE(window.action(Command::FilePrinterSetup)->isEnabled());
 }
 
-TEST_F(ViewCommands, FatalRunShowsTheMessagesInsteadOfADrawing) {
+TEST_F(ViewCommands, FatalRunShowsTheNoticeAndTheMessagesInsteadOfADrawing) {
   window.action(Command::ViewKey)->trigger();
-  const std::size_t records = window.canvas()->display_list().size();
+  expect_frame(shown(), viewFrame(state->rec, kViewKey), "the key drawing");
+  state->messages.clear(state->rec.fatal_error);
+  state->messages.add("Fatal  : TN = 0 !");
   state->rec.fatal_error = true;
   const std::size_t asked = ui.asked.size();
   window.action(Command::ViewAssembly)->trigger();
-  EXPECT_EQ(window.canvas()->display_list().size(), records);
+  // Nothing of the earlier drawing stays: the notice names the message, then the dialog shows it.
+  expect_frame(shown(), {0, 0, kQuickViewWidth, kQuickViewHeight}, "the notice");
+  EXPECT_TRUE(has_text(kFatalNoticeTitle));
+  EXPECT_TRUE(has_text("Fatal  : TN = 0 !"));
   EXPECT_GT(ui.asked.size(), asked);
+  // The view chosen comes back with the next good rating.
+  state->rec.fatal_error = false;
+  state->config.result_graphic = 0;
+  state->config.help_level = 0;
+  redraw_current_view(window, *state);
+  EXPECT_FALSE(has_text(kFatalNoticeTitle));
+  expect_frame(shown(), viewFrame(state->rec, kViewAssembly), "back to the drawing");
 }
 
 TEST_F(ViewCommands, RedrawAfterRatingFollowsTheConfiguration) {

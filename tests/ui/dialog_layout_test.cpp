@@ -1,14 +1,17 @@
-// Every input dialog at 100 % and at a larger input-window scale: nothing cut off.
+// Every input dialog at 100 % and at a larger input-window scale: nothing cut off, and never larger
+// than the screen (what does not fit scrolls).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 
 #include "tests/ui/dialog_fixture.h"
 #include "ui/form_vx11pre.h"
 #include "ui/form_vx11wst.h"
 #include "ui/form_vx3last.h"
 #include "ui/form_vxwst.h"
+#include "ui/screen_fit.h"
 #include "ui/tconfig.h"
 
 namespace vx11 {
@@ -16,17 +19,27 @@ namespace {
 
 class DialogLayout : public test::DialogTest {
  protected:
-  // Every visible control lies inside the dialog and is at least as wide as its text needs.
+  // The dialog fits the screen; every visible control lies inside the dialog, or inside the
+  // scrolled content that holds it, and is at least as wide as its text needs.
   static void expect_fits(QWidget* d, const std::string& name) {
     d->show();
     d->adjustSize();
     QApplication::processEvents();
+    const QSize room = screen_room(d);
+    EXPECT_LE(d->width(), room.width()) << name;
+    EXPECT_LE(d->height(), room.height()) << name;
     for (QWidget* w : d->findChildren<QWidget*>()) {
       if (!w->isVisible() || !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
                                qobject_cast<QLineEdit*>(w)))
         continue;
-      const QRect r(w->mapTo(d, QPoint(0, 0)), w->size());
-      EXPECT_TRUE(d->rect().contains(r)) << name << ": " << w->objectName().toStdString();
+      QWidget* frame = d;
+      for (QWidget* p = w->parentWidget(); p && p != d; p = p->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(p)) {
+          frame = area->widget();
+          break;
+        }
+      const QRect r(w->mapTo(frame, QPoint(0, 0)), w->size());
+      EXPECT_TRUE(frame->rect().contains(r)) << name << ": " << w->objectName().toStdString();
       if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         const int text = b->fontMetrics().horizontalAdvance(QString(b->text()).remove(QLatin1Char('&')));
         EXPECT_GE(b->width(), text + 6) << name << ": " << b->objectName().toStdString();

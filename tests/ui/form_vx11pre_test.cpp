@@ -47,7 +47,7 @@ TEST_F(PredesignDialog, OkOffersTheKeyForTheDiameter) {
   browser.confirm();
   EXPECT_TRUE(open([](QWidget* w) {
     retype(w, "Edit_d", "20");
-    retype(w, "Edit_ka", "abc");
+    retype(w, "Edit_ka", "1,5");
   }));
   ASSERT_EQ(browser.shown.size(), 1u);
   EXPECT_EQ(browser.shown[0].help_number, 9510);
@@ -55,7 +55,7 @@ TEST_F(PredesignDialog, OkOffersTheKeyForTheDiameter) {
   EXPECT_GE(k.shaft_range_max_d1, 20);
   EXPECT_GT(state->rec.key_row_number, 0);
   EXPECT_EQ(state->rec.shaft_diameter_d, 20);
-  EXPECT_EQ(state->rec.application_factor_ka, 0);
+  EXPECT_EQ(state->rec.application_factor_ka, 1.5L);
 }
 
 TEST_F(PredesignDialog, CancelledKeyTableKeepsTheKeyAndCloses) {

@@ -88,7 +88,7 @@ TEST_F(DimensionsDialog, InchDiameterAndCancel) {
   EXPECT_TRUE(open([&](QWidget* w) {
     click(w, "Button_metric");
     shown = text_of(w, "Edit_d");
-    retype(w, "Edit_alphakb", "abc");
+    retype(w, "Edit_alphakb", "0");
   }));
   EXPECT_EQ(shown, QStringLiteral("0.7874"));
   EXPECT_EQ(state->rec.shaft_diameter_d, 20);

@@ -33,7 +33,7 @@ TEST_F(LoadsDialog, TypedNumbersGoIntoTheirFields) {
       {"Edit_fw", &ConnectionRecord::load_reversal_factor_fw},
   };
   for (const auto& c : cases) {
-    for (const auto& [typed, stored] : {std::pair{"12,5", 12.5L}, {"abc", 0.0L}, {" 7.25 ", 7.25L}}) {
+    for (const auto& [typed, stored] : {std::pair{"12,5", 12.5L}, {" 7.25 ", 7.25L}, {"+3", 3.0L}}) {
       state->rec.cancelled = true;
       EXPECT_TRUE(open([&](QWidget* w) { retype(w, c.edit, typed); }));
       EXPECT_EQ(state->rec.*c.field, stored) << c.edit << " " << typed;
@@ -42,10 +42,52 @@ TEST_F(LoadsDialog, TypedNumbersGoIntoTheirFields) {
   }
   EXPECT_TRUE(open([](QWidget* w) {
     retype(w, "Edit_fl1", "2,5");
-    retype(w, "Edit_fl2", "x");
+    retype(w, "Edit_fl2", "0,5");
     retype(w, "Edit_fl3", "0.75");
   }));
-  EXPECT_EQ(state->rec.load_peak_factor_fl, (std::array<Real, 3>{2.5L, 0, 0.75L}));
+  EXPECT_EQ(state->rec.load_peak_factor_fl, (std::array<Real, 3>{2.5L, 0.5L, 0.75L}));
+}
+
+TEST_F(LoadsDialog, WhatCannotDescribeALoadKeepsTheDialogOpenAndNamesTheField) {
+  struct Case {
+    const char* edit;
+    const char* typed;
+    std::string message;  // code page 850
+  };
+  const std::string not_a_number = "Ung\x81ltige Eingabe \"";
+  const Case cases[] = {
+      {"Edit_tnenn", "abc", "Nenndrehmoment TN\n" + not_a_number + "abc\" !"},
+      {"Edit_tnenn", "-60", "Nenndrehmoment TN\nG\x81ltiger Wertebereich: > 0 .. 1e12 !"},
+      {"Edit_tnenn", "1e300", "Nenndrehmoment TN\nG\x81ltiger Wertebereich: > 0 .. 1e12 !"},
+      {"Edit_tmax", "-1", "Maximales Drehmoment Tmax\nG\x81ltiger Wertebereich: 0 .. 1e12 !"},
+      {"Edit_ka", "0", "Anwendungsfaktor KA\nG\x81ltiger Wertebereich: > 0 .. 1e12 !"},
+      {"Edit_klambda", "0", "Lastverteilungsfaktor K lambda\nG\x81ltiger Wertebereich: > 0 .. 1e12 !"},
+      {"Edit_kr", "-2", "Reibschlu\xE1" "faktor KR\nG\x81ltiger Wertebereich: > 0 .. 1e12 !"},
+      {"Edit_mbmax", "2e12", "Max.Biegemoment Welle Mbmax\nG\x81ltiger Wertebereich: -1e12 .. 1e12 !"},
+      {"Edit_fw", "0", "Lastrichtungswechselfaktor fW\nG\x81ltiger Wertebereich: > 0 .. 1e12 !"},
+      {"Edit_fl2", "0", "Lastspitzenh\x84ufigkeitsfaktor fL Nabe\nG\x81ltiger Wertebereich: > 0 .. 1e12 !"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.edit) + " " + c.typed);
+    ui.shown.clear();
+    const ConnectionRecord before = state->rec;
+    bool stayed = false, focused = false, marked = false;
+    EXPECT_FALSE(open(
+        [&](QWidget* w) {
+          retype(w, c.edit, c.typed);
+          marked = w->findChild<QLineEdit*>(c.edit)->property("vx11_not_a_number").toBool();
+          click(w, "Button_ok");
+          stayed = w->isVisible();
+          focused = w->focusWidget() == w->findChild<QLineEdit*>(c.edit);
+        },
+        Qt::Key_Escape));
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(focused);
+    EXPECT_EQ(marked, std::string(c.typed) == "abc");  // only what is no number is marked while typing
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0], "Fehler : |" + c.message);
+    EXPECT_EQ(state->rec.nominal_torque_tn, before.nominal_torque_tn);
+  }
 }
 
 TEST_F(LoadsDialog, CancelWritesNothingEvenAfterAUnitSwitch) {

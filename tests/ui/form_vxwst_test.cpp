@@ -47,8 +47,9 @@ TEST_F(MaterialsDialog, TypedValuesAndTexts) {
     retype(w, "Edit_Re1", "12,5");
     retype(w, "Edit_fs1", "2,5");
     retype(w, "Edit_fh1", "abc");
-    preview = label(w, "Label_plim1");
-    retype(w, "Edit_re2", "x");
+    preview = label(w, "Label_plim1");  // the preview reads what is no number as 0
+    retype(w, "Edit_fh1", "0,5");
+    retype(w, "Edit_re2", "0");
     retype(w, "Edit_fs2", "0,8");
     retype(w, "Edit_ident2", "0.6025");
     retype(w, "Edit_name2", QString::fromUtf8("Grauguß GJL-250 mit sehr langem Namen"));
@@ -57,7 +58,7 @@ TEST_F(MaterialsDialog, TypedValuesAndTexts) {
   const ConnectionRecord& r = state->rec;
   EXPECT_EQ(r.material[kShaft].yield_re, 13);  // Re is held as a whole number
   EXPECT_EQ(r.support_factor_fs[kShaft], 2.5L);
-  EXPECT_EQ(r.hardness_factor_fh[kShaft], 0);
+  EXPECT_EQ(r.hardness_factor_fh[kShaft], 0.5L);
   EXPECT_EQ(r.material[kHub].yield_re, 0);
   EXPECT_EQ(r.support_factor_fs[kHub], 0.8L);
   EXPECT_EQ(r.material[kHub].number, "0.6025");

@@ -1,11 +1,13 @@
-// The help box, help pictures on the surface and tooltips by help level.
+// The help box, help pictures in a window of their own and tooltips by help level.
 #include "ui/help_desk.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 
 #include <cstdlib>
 
@@ -16,7 +18,9 @@
 #include "help/help_numbers.h"
 #include "tests/ui/help_fixture.h"
 #include "tests/ui/qt_test_support.h"
+#include "ui/canvas.h"
 #include "ui/form_vxwst.h"
+#include "ui/help_picture_window.h"
 
 namespace vx11 {
 namespace {
@@ -115,36 +119,39 @@ class ImageDevice : public ReplayDevice {
   QPen pen_;
 };
 
-TEST_F(HelpDeskTest, PictureGoesToTheSurface) {
+TEST_F(HelpDeskTest, PictureGoesToAWindowOfItsOwnAboveWhatAskedForIt) {
   start();
   test::TestSurface s;
   HelpDesk& desk = HelpDesk::of(&window, *state);
-  desk.set_surface(&s.surface);
+  desk.set_surface(&s.surface);  // the CAD screen output's surface: no help pictures in it
   state->rec.cancelled = true;
-  desk.show_help(kHelpPictureKA, HelpMode::PictureOnly);
+  QDialog asking(&window);
+  QPointer<HelpPictureWindow> shown;
+  ModalDriver driver({[&](QWidget* d) {
+    desk.show_help(kHelpPictureKA, HelpMode::PictureOnly);
+    shown = HelpPictureWindow::find(d);
+    if (shown) {
+      EXPECT_TRUE(shown->isVisible());
+      EXPECT_EQ(shown->parentWidget(), d);
+      const auto texts = test::picture_texts(d);
+      EXPECT_NE(std::find(texts.begin(), texts.end(), "Anwendungsfaktor KA"), texts.end());
+      EXPECT_EQ(std::string(shown->canvas().display_list().record(0)).substr(0, 3), "10;");
+      screenshot(shown, "help_picture_ka");
+    }
+    test::reject(d);
+  }});
+  asking.exec();
+  EXPECT_EQ(driver.steps_run(), 1);
   EXPECT_TRUE(ui.shown.empty());  // no help box in picture mode
   EXPECT_FALSE(state->rec.cancelled);
-  EXPECT_GE(s.repaints, 1);
-  ASSERT_GT(s.list.size(), 20u);
-  EXPECT_EQ(std::string(s.list.record(0)), "10;1;1;639;479;0;0;120;160");
-  const auto texts = s.texts();
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "Anwendungsfaktor KA"), texts.end());
-  if (const char* dir = std::getenv("VX11_SCREENSHOT_DIR")) {
-    QImage image(640, 480, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-      ImageDevice device(image);
-      s.g.zx2 = 640;
-      s.g.zy2 = 480;
-      bool cancelled = false;
-      replayDisplayList(s.g, s.list, device, nullptr, cancelled);
-    }
-    image.save(QString::fromLocal8Bit(dir) + "/help_picture_ka.png");
-  }
+  EXPECT_TRUE(s.list.size() == 0u);
+  ASSERT_FALSE(shown.isNull());
+  EXPECT_FALSE(shown->isVisible());  // it went with the dialog that asked
 
-  // An entry without a picture leaves the empty help window; text and picture mode shows both.
+  // An entry without a picture opens no empty window; text and picture mode shows the box.
   desk.show_help(kHelpMaterialName, HelpMode::TextAndPicture);
-  EXPECT_EQ(s.list.size(), 2u);
+  const HelpPictureWindow* own = HelpPictureWindow::find(&window);
+  EXPECT_TRUE(own == nullptr || !own->isVisible());
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].substr(0, 18), "HILFETEXT Nr.5300|");
 }

@@ -14,6 +14,8 @@
 #include "calc/rating.h"
 #include "project/input_file.h"
 #include "tests/ui/qt_test_support.h"
+#include "ui/canvas.h"
+#include "ui/help_picture_window.h"
 
 namespace vx11::test {
 
@@ -21,6 +23,18 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> TestSurface::texts() const {
   std::vector<std::string> t;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    DisplayRecord r;
+    if (parseDisplayRecord(list.record(i), r) && r.code == kRecText) t.emplace_back(r.text);
+  }
+  return t;
+}
+
+std::vector<std::string> picture_texts(const QWidget* asker) {
+  std::vector<std::string> t;
+  HelpPictureWindow* w = HelpPictureWindow::find(asker);
+  if (!w) return t;
+  const DisplayList& list = w->canvas().display_list();
   for (std::size_t i = 0; i < list.size(); ++i) {
     DisplayRecord r;
     if (parseDisplayRecord(list.record(i), r) && r.code == kRecText) t.emplace_back(r.text);

@@ -43,6 +43,9 @@ struct TestSurface : SurfaceView {
   std::vector<std::string> texts() const;
 };
 
+// The texts of the help picture window that `asker` opened (empty without one).
+std::vector<std::string> picture_texts(const QWidget* asker);
+
 class HelpTest : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -87,7 +87,6 @@ class HelpPictureList : public test::HelpTest {
   void SetUp() override {
     HelpTest::SetUp();
     start();
-    HelpDesk::of(&window, *state).set_surface(&surface.surface);
   }
   // Runs the list with one step per dialog; returns the index file afterwards.
   std::string run(std::vector<ModalDriver::Step> steps) {
@@ -105,7 +104,6 @@ class HelpPictureList : public test::HelpTest {
   static void choose(QWidget* w, int entry) { emit w->findChild<QComboBox*>("ListBox1")->activated(entry); }
 
   QMainWindow window;
-  test::TestSurface surface;
   const std::string shipped = "\"ka\",\"Anwendungsfaktor KA\"\r\n\"fw\",\"Lastrichtungswechselfaktor fW\"\r\n"
                               "\"fl\",\"Lastspitzenh\x84ufigkeitsfaktor fL\"\r\n"
                               "\"werkst\",\"Werkstoffe: plim = Re * fS * fH\"\r\n";
@@ -125,7 +123,8 @@ TEST_F(HelpPictureList, FirstPassDrawsTheFirstPictureThenTheListShowsIt) {
   ASSERT_EQ(shown.size(), 9);
   EXPECT_EQ(shown[0], QStringLiteral("ka      : Anwendungsfaktor KA"));
   EXPECT_EQ(shown[8], QStringLiteral("-----  HP-GL/2 drucken/plotten  ------"));
-  const auto texts = surface.texts();
+  // The pictures of the list are drawn in a window of their own beside the main window.
+  const auto texts = test::picture_texts(&window);
   EXPECT_NE(std::find(texts.begin(), texts.end(), "Anwendungsfaktor KA"), texts.end());
 }
 
@@ -159,7 +158,7 @@ TEST_F(HelpPictureList, EditsPersistInTheIndex) {
     // A fresh list on the shipped index.
     std::ofstream(plt + "/vx11.dbh", std::ios::binary) << shipped;
     delete HelpDesk::find(&window);
-    HelpDesk::of(&window, *state).set_surface(&surface.surface);
+    HelpDesk::of(&window, *state);
     ui = ScriptedInteraction();
     ui.texts = c.texts;
     ui.files = c.files;
@@ -187,7 +186,7 @@ TEST_F(HelpPictureList, SelectionDrawsAndIsKeptWithThePosition) {
   EXPECT_EQ(second, first);
   EXPECT_EQ(preselected, 2);
   // The spin button moved on to the last picture, which is drawn now.
-  const auto texts = surface.texts();
+  const auto texts = test::picture_texts(&window);
   EXPECT_NE(std::find_if(texts.begin(), texts.end(), [](const std::string& t) { return t.find("plim") != std::string::npos; }),
             texts.end());
 }

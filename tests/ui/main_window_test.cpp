@@ -55,7 +55,8 @@ TEST_F(MainWindow, MenuTreeOrder) {
                "mi_editauslegung"}));
   EXPECT_EQ(items_of(w.findChild<QMenu*>("mi_View")),
             (V{"mi_ViewStandard", "mi_ViewExcerpt", "-", "mi_viewQuick", "-", "mi_viewva", "mi_viewscheibenfeder",
-               "mi_viewwelle", "mi_viewnabe", "-", "mi_viewErrorMessages"}));
+               "mi_viewwelle", "mi_viewnabe", "-", "mi_viewZoomIn", "mi_viewZoomOut", "mi_viewFitAll", "-",
+               "mi_viewErrorMessages"}));
   EXPECT_EQ(items_of(w.findChild<QMenu*>("mi_Help")),
             (V{"mi_HelpHilfebild", "mi_helpErrorMessages", "mi_helphistory", "mi_helplanguage", "-", "mi_helpwww",
                "mi_helpemail", "-", "mi_HelpAbout"}));
@@ -94,7 +95,7 @@ TEST_F(MainWindow, CaptionsPerLanguageThroughTheItems) {
       {kLanguageRomanian, "&Fisier", "&Woodruff Key", "&Woodruff Key", "&Deschide... (&Tabele)", "d Arbore",
        "Document &3", "Meniu &Limba", "&Material"},
       {kLanguageKorean, "\ud30c\uc77c(&F)", "&Woodruff Key", "&Woodruff Key",
-       "\uc5f4\uae30(&O) (\ud14c\uc774\ube14(&b))", "d \ucd95(&a)", "\ubb38\uc11c &3",
+       "\uc5f4\uae30 (\ud14c\uc774\ube14)(&b)", "d \ucd95(&a)", "\ubb38\uc11c &3",
        "\uba54\ub274 \uc5b8\uc5b4(&L)", "\uc18c\uc7ac\uc120\uc815(&M)"},
   };
   for (const auto& c : cases) {
@@ -176,7 +177,8 @@ TEST_F(MainWindow, CommandsWithoutHandlersAreDisabledNotMissing) {
     const auto c = static_cast<Command>(i);
     const bool built_in = c == Command::FileExit || c == Command::LanguageGerman ||
                           c == Command::LanguageEnglish || c == Command::LanguageRomanian ||
-                          c == Command::LanguageKorean;
+                          c == Command::LanguageKorean || c == Command::ViewZoomIn || c == Command::ViewZoomOut ||
+                          c == Command::ViewFitAll;
     EXPECT_EQ(w.action(c)->isEnabled(), built_in) << command_item_name(c);
   }
   EXPECT_FALSE(w.run_command(Command::FileOpen));

@@ -31,6 +31,8 @@ TEST(MenuCaptions, LanguageSwitches) {
   fill_captions(c, kLanguageKorean);
   EXPECT_EQ(c.woodruff_key, "&Woodruff Key");
   EXPECT_EQ(c.file, "파일(&F)");
+  // One "(&X)" mark behind the whole composite: two of them garble the item.
+  EXPECT_EQ(c.open_table(), "열기 (테이블)(&b)");
   for (const int unknown : {0, 3, 9, 42}) {
     MenuCaptions u = c;
     fill_captions(u, unknown);

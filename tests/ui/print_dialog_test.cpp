@@ -169,7 +169,7 @@ TEST_F(PrintTest, PlacementComesFromTheEditsOnOk) {
   retype(&d, "Edit_scalex", "0,5");  // a comma counts as the decimal point
   retype(&d, "Edit_scaley", "2");
   retype(&d, "Edit_xorigin", "15");
-  retype(&d, "Edit_yorigin", "x");  // no number: 0
+  retype(&d, "Edit_yorigin", "2,6");  // whole millimetres: rounded
   d.findChild<QGroupBox*>("RadioGroup_printmono")->findChildren<QRadioButton*>()[1]->setChecked(true);
   d.findChild<QCheckBox*>("CheckBox_umrandung")->setChecked(true);
   d.accept();
@@ -177,7 +177,7 @@ TEST_F(PrintTest, PlacementComesFromTheEditsOnOk) {
   EXPECT_EQ(g.stretch_x, 0.5L);
   EXPECT_EQ(g.stretch_y, 2);
   EXPECT_EQ(g.margin_x_mm, 15);
-  EXPECT_EQ(g.margin_y_mm, 0);
+  EXPECT_EQ(g.margin_y_mm, 3);
   EXPECT_EQ(g.printer_colour_mode, 2);
   EXPECT_TRUE(g.print_frame);
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);

@@ -133,6 +133,12 @@ TEST_F(Tdbf4Test, AppendDeleteMarkAndPack) {
   EXPECT_FALSE(tables.is_deleted(2));
   w.toggle_deleted();
   EXPECT_EQ(w.findChild<QAction*>("mi_editPack")->toolTip(), QStringLiteral("Markierte Datens\u00e4tze l\u00f6schen"));
+  // Pack asks first: record numbers change, and input files name rows by them.
+  ui.answers = {Answer::No, Answer::Yes};
+  w.findChild<QAction*>("mi_editPack")->trigger();
+  EXPECT_EQ(tables.record_count(), 6);
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0], std::string("|") + kPackQuestion);
   w.findChild<QAction*>("mi_editPack")->trigger();
   EXPECT_EQ(tables.record_count(), 5);
   EXPECT_EQ(column(&w, 1), (QStringList{"Zahnrad", "Nabe", "\u00c4u\u00dfere", "Feder", "Neu"}));

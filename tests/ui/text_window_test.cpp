@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/ui/qt_test_support.h"
+#include "ui/screen_fit.h"
 
 namespace vx11 {
 namespace {
@@ -101,6 +104,11 @@ TEST_F(TextWindow, AReportLineFitsInTheFontOfThePrintout) {
   how.font = QFont(QStringLiteral("Monospace"), 24);
   how.font.setStyleHint(QFont::TypeWriter);
   w.set_printout(how);
+  // As wide as a report line where the screen has room; never wider than the screen (it scrolls).
+  const int line = QFontMetrics(how.font).horizontalAdvance(QString(80, u'M'));
+  EXPECT_EQ(w.width(), std::min(line + 40, screen_room(&w).width()));
+  how.font.setPointSize(8);
+  w.set_printout(how);
   EXPECT_GE(w.width(), QFontMetrics(how.font).horizontalAdvance(QString(80, u'M')));
   // A size of the configuration still wins.
   w.place(10, 20, 500, 300);
@@ -157,6 +165,11 @@ TEST(TextPrintout, PrintsTheChosenPagesToPdf) {
       EXPECT_EQ(pdf_pages(path), c.sheets) << c.name;
     }
   }
+  // A job that cannot begin prints no sheet; the window then tells the person (print_text_with_dialog).
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+  EXPECT_EQ(print_text_pages(printer, kReport, how, 1, 3), 0);
 }
 
 }  // namespace
