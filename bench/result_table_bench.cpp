@@ -16,7 +16,7 @@
 #include "calc/table_object.h"
 #include "docu/documentation.h"
 #include "project/input_data.h"
-#include "report/format.h"
+#include "base/format.h"
 #include "report/result_table_rater.h"
 #include "report/result_table_sort.h"
 #include "report/spreadsheet_reader.h"

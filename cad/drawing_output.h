@@ -22,9 +22,9 @@
 #include "cad/text_listing.h"
 #include "calc/connection_record.h"
 #include "draw/graphics_surface.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

@@ -1,6 +1,6 @@
 #include "docu/change_log_print.h"
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

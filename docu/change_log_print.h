@@ -4,7 +4,7 @@
 
 #include "docu/change_log.h"
 #include "project/configuration.h"
-#include "project/identity.h"
+#include "base/identity.h"
 #include "project/session.h"
 #include "report/report_stream.h"
 

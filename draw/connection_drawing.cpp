@@ -6,7 +6,7 @@
 
 #include "draw/hatch_contour.h"
 #include "draw/hatch_drawing_output.h"
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 

@@ -7,9 +7,10 @@
 
 #include "cad/drawing_output.h"
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
+#include "base/message_list.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
 
@@ -22,7 +23,6 @@ enum DrawingView : int {
   kViewLeave = 5,
 };
 
-inline constexpr int kHelpDrawingChoice = 8270;
 inline constexpr const char* kDrawingChoiceTitle = "Bitte w\x84hlen ..";  // code page 850
 // The entries of the view choice, in view order.
 std::vector<std::string> drawingViewNames();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -6,8 +6,8 @@
 
 #include "calc/connection_record.h"
 #include "draw/connection_drawing.h"
-#include "report/format_settings.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

@@ -3,7 +3,7 @@
 
 #include "help/help_show.h"
 #include "project/configuration.h"
-#include "project/identity.h"
+#include "base/identity.h"
 
 namespace vx11 {
 

@@ -9,9 +9,9 @@
 
 #include "cad/plot_command_default.h"
 #include "calc/connection_record.h"
-#include "project/identity.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/identity.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "project/configuration.h"
-#include "project/identity.h"
-#include "report/interaction.h"
+#include "base/identity.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

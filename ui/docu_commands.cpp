@@ -6,7 +6,7 @@
 #include "project/frontend_switch.h"
 #include "project/program_state.h"
 #include "project/report_source.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/command_groups.h"
 #include "ui/docu_dialogs.h"
 #include "ui/file_command_parts.h"

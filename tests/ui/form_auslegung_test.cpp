@@ -6,7 +6,7 @@
 #include <QTableWidget>
 
 #include "calc/rating.h"
-#include "report/format.h"
+#include "base/format.h"
 #include "report/json_text.h"
 #include "report/result_json.h"
 #include "tests/ui/dialog_fixture.h"
