@@ -17,7 +17,7 @@
 #include "docu/documentation.h"
 #include "project/input_data.h"
 #include "base/format.h"
-#include "report/result_table_rater.h"
+#include "project/result_table_rater.h"
 #include "report/result_table_sort.h"
 #include "report/spreadsheet_reader.h"
 #include "report/spreadsheet_writer.h"

@@ -8,7 +8,7 @@
 #include "cad/cad_numbers.h"
 #include "draw/geometry.h"
 #include "base/file_create.h"
-#include "project/output_name.h"
+#include "base/output_name.h"
 #include "base/safe_file.h"
 #include "base/format.h"
 #include "base/guarded_math.h"

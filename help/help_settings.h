@@ -2,7 +2,7 @@
 #pragma once
 
 #include "help/help_show.h"
-#include "project/configuration.h"
+#include "base/configuration_record.h"
 #include "base/identity.h"
 
 namespace vx11 {

@@ -6,7 +6,7 @@
 #include "calc/rating.h"
 #include "base/file_create.h"
 #include "project/input_file.h"
-#include "project/output_name.h"
+#include "base/output_name.h"
 #include "project/printouts.h"
 #include "project/startup.h"
 #include "base/text.h"

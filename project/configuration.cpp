@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "base/file_create.h"
+#include "calc/connection_record.h"
 #include "base/paths.h"
 #include "report/folder_access.h"
 #include "base/format.h"

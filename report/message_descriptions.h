@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "project/configuration.h"
+#include "base/configuration_record.h"
 #include "base/identity.h"
 #include "base/interaction.h"
 

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "base/file_create.h"
+#include "calc/connection_record.h"
 #include "base/paths.h"
 #include "base/safe_file.h"
 #include "base/format.h"

@@ -31,7 +31,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/configuration.h"
+#include "base/configuration_record.h"
 #include "base/identity.h"
 #include "base/format_settings.h"
 #include "base/interaction.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/configuration.h"
+#include "base/configuration_record.h"
 #include "base/format_settings.h"
 #include "base/interaction.h"
 #include "report/report_outlets.h"

@@ -10,7 +10,7 @@
 
 #include "project/program_state.h"
 #include "project/startup.h"
-#include "report/result_table_rater.h"
+#include "project/result_table_rater.h"
 #include "report/spreadsheet_exchange.h"
 #include "base/text.h"
 #include "ui/main_window.h"

@@ -8,7 +8,7 @@
 #include "calc/rating.h"
 #include "base/format.h"
 #include "report/json_text.h"
-#include "report/result_json.h"
+#include "project/result_json.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/qt_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "report/result_json.h"
+#include "project/result_json.h"
 
 #include "base/text.h"
 
