@@ -256,7 +256,7 @@ class Drawer {
   }
 
   DrawingContext& c_;
-  DrawingOutput& o_;
+  EntitySink& o_;
   Measures m_;
   HatchSink sink_;
   Hatching hatch_;

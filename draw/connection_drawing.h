@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cad/drawing_output.h"
+#include "draw/entity_sink.h"
 #include "calc/connection_record.h"
 #include "base/format_settings.h"
 #include "base/interaction.h"
@@ -35,7 +35,7 @@ struct DrawingContext {
   Interaction& ui;
   bool& cancelled;  // the run's abort flag, the same the output layer watches
   int& help_number;
-  DrawingOutput& out;
+  EntitySink& out;
   std::function<void()> show_messages;  // the message dialog, shown instead after a fatal run
 };
 

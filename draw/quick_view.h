@@ -41,7 +41,7 @@ std::vector<QuickBlock> quickViewBlocks(const ConnectionRecord& rec, const Messa
                                         const FormatSettings& format);
 
 // Draws one block: cell texts with pen 18, frame and separators with pen 17.
-void drawQuickBlock(DrawingOutput& out, const QuickBlock& block);
+void drawQuickBlock(EntitySink& out, const QuickBlock& block);
 
 // Opens the output (code 0 asks) on the quick view's world window, ready for entities; false when
 // the output was cancelled.
