@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "calc/toliso.h"
-#include "report/format_settings.h"
-#include "report/text.h"
+#include "base/format_settings.h"
+#include "base/text.h"
 
 namespace {
 

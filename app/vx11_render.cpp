@@ -14,9 +14,9 @@
 #include "project/input_file.h"
 #include "project/program_state.h"
 #include "project/startup.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/report_outlets.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace {
 

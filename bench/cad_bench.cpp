@@ -7,7 +7,7 @@
 #include "cad/dxf_writer.h"
 #include "draw/display_list.h"
 #include "draw/graphics_surface.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "draw/graphics_state.h"
 #include "draw/graphics_surface.h"
 #include "draw/replay.h"
-#include "report/format_settings.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/message_list.h"
 
 namespace {
 

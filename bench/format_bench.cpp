@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "report/format.h"
-#include "report/value_lines.h"
+#include "base/format.h"
+#include "base/value_lines.h"
 
 namespace {
 

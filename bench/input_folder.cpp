@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "docu/documentation.h"
-#include "project/identity.h"
+#include "base/identity.h"
 #include "project/input_data.h"
 
 namespace vx11 {

@@ -4,8 +4,8 @@
 
 #include "cad/cad_settings.h"
 #include "draw/graphics_state.h"
-#include "project/configuration.h"
-#include "project/identity.h"
+#include "base/configuration_record.h"
+#include "base/identity.h"
 
 namespace vx11 {
 

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -6,7 +6,7 @@
 
 #include "cad/cad_settings.h"
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "cad/plot_command_default.h"
+#include "base/plot_command_default.h"
 #include "calc/connection_record.h"
 
 namespace vx11 {

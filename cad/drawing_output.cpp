@@ -7,12 +7,12 @@
 
 #include "cad/cad_numbers.h"
 #include "draw/geometry.h"
-#include "project/file_create.h"
-#include "project/output_name.h"
-#include "project/safe_file.h"
-#include "report/format.h"
-#include "report/guarded_math.h"
-#include "report/text.h"
+#include "base/file_create.h"
+#include "base/output_name.h"
+#include "base/safe_file.h"
+#include "base/format.h"
+#include "base/guarded_math.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -21,10 +21,11 @@
 #include "cad/process_start.h"
 #include "cad/text_listing.h"
 #include "calc/connection_record.h"
+#include "draw/entity_sink.h"
 #include "draw/graphics_surface.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 
@@ -42,10 +43,11 @@ struct CadContext {
   PlotDialog* plot_dialog = nullptr;  // the plot configuration dialog, when there is a window
 };
 
-class DrawingOutput {
+// The output layer of the run: the drawings' entity sink, routed to the chosen output.
+class DrawingOutput : public EntitySink {
  public:
   explicit DrawingOutput(CadContext ctx) : c_(ctx) {}
-  ~DrawingOutput();
+  ~DrawingOutput() override;
 
   // Run settings.
   bool batch = false;               // no dialogs: files take the project file name
@@ -53,55 +55,56 @@ class DrawingOutput {
   std::optional<std::tm> clock;     // fixed date and time for footers and file dates (tests)
 
   // Chooses the output and opens it; code 0 asks.
-  void OpenOutput(int code);
+  void OpenOutput(int code) override;
   // Opens an output onto streams the caller owns (codes 1, 2, 4, 5; 2 also needs a scratch stream).
   void OpenOutputOn(int code, std::ostream& out, const std::string& file_name, std::iostream* scratch = nullptr);
-  void CloseOutput();
+  void CloseOutput() override;
 
   int outputCode() const { return code_; }
   const std::string& outputFile() const { return file_name_; }
   // Whether the last CloseOutput put a whole file in place under outputFile().
   bool fileWritten() const { return written_; }
 
-  void SetOrigin(Real dx, Real dy) {
+  void SetOrigin(Real dx, Real dy) override {
     dx_ = dx;
     dy_ = dy;
   }
-  void SetDimScale(Real s) { ds_ = s * c_.cad.drawing_scale; }
-  void SetCadTextStyle(int font, Real angle, Real height, Real width);
-  void SetPen(int p);
+  void SetDimScale(Real s) override { ds_ = s * c_.cad.drawing_scale; }
+  void SetCadTextStyle(int font, Real angle, Real height, Real width) override;
+  void SetPen(int p) override;
   int pen() const { return pen_; }
   const std::string& layer() const { return layer_; }
   void SetScreenLineStyle(int style);
 
-  void DrawLine(Real x1, Real y1, Real x2, Real y2);
-  void DrawCircle(Real x, Real y, Real r);
-  void DrawArc(Real x, Real y, Real a1, Real a2, Real r);
-  void DrawText(std::string_view s, Real x, Real y);
+  void DrawLine(Real x1, Real y1, Real x2, Real y2) override;
+  void DrawCircle(Real x, Real y, Real r) override;
+  void DrawArc(Real x, Real y, Real a1, Real a2, Real r) override;
+  void DrawText(std::string_view s, Real x, Real y) override;
   void DrawSolid(Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4, Real y4);
-  void MoveTo(Real x, Real y);
-  void LineTo(Real x, Real y);
-  void DrawRect(Real x1, Real y1, Real x2, Real y2);
-  void BeginPolyline(int flags);
-  void PolylineVertex(Real x, Real y, Real arc_angle);
-  void EndPolyline();
-  void DrawRoundRect(Real x1, Real y1, Real x2, Real y2, Real radius);
+  void MoveTo(Real x, Real y) override;
+  void LineTo(Real x, Real y) override;
+  void DrawRect(Real x1, Real y1, Real x2, Real y2) override;
+  void BeginPolyline(int flags) override;
+  void PolylineVertex(Real x, Real y, Real arc_angle) override;
+  void EndPolyline() override;
+  void DrawRoundRect(Real x1, Real y1, Real x2, Real y2, Real radius) override;
   void DrawArrow(Real x, Real y, Real direction);
 
   void DimHorizontal(Real x1, Real y1, Real x2, Real y2, Real yd, std::string_view text, std::string_view upper,
-                     std::string_view lower);
+                     std::string_view lower) override;
   void DimVertical(Real x1, Real y1, Real x2, Real y2, Real xd, std::string_view text, std::string_view upper,
-                   std::string_view lower);
-  void DimLeader(Real x, Real y, Real angle, std::string_view text, std::string_view upper, std::string_view lower);
-  void DimRadius(Real cx, Real cy, Real angle, Real r);
+                   std::string_view lower) override;
+  void DimLeader(Real x, Real y, Real angle, std::string_view text, std::string_view upper,
+                 std::string_view lower) override;
+  void DimRadius(Real cx, Real cy, Real angle, Real r) override;
 
-  void DrawingHeader(Real x1, Real y1, Real x2, Real y2);
-  void BeginBlocks();
-  void EndBlocks();
-  void BeginBlock(std::string_view name);
-  void EndBlock();
-  void InsertBlock(std::string_view name, Real x, Real y, Real rotation, Real sx, Real sy);
-  void BeginEntities();
+  void DrawingHeader(Real x1, Real y1, Real x2, Real y2) override;
+  void BeginBlocks() override;
+  void EndBlocks() override;
+  void BeginBlock(std::string_view name) override;
+  void EndBlock() override;
+  void InsertBlock(std::string_view name, Real x, Real y, Real rotation, Real sx, Real sy) override;
+  void BeginEntities() override;
 
   // The block file of a screen block in the temporary folder.
   std::string blockFilePath(std::string_view name) const;

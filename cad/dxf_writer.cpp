@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "cad/cad_numbers.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

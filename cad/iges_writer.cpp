@@ -6,9 +6,9 @@
 #include <ostream>
 
 #include "cad/cad_numbers.h"
-#include "report/format.h"
-#include "report/guarded_math.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/guarded_math.h"
+#include "base/text.h"
 
 namespace vx11 {
 

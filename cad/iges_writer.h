@@ -13,8 +13,8 @@
 #include "cad/cad_settings.h"
 #include "cad/dxf_writer.h"
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

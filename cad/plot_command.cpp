@@ -7,9 +7,9 @@
 #include <fstream>
 #include <vector>
 
-#include "project/safe_file.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/safe_file.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -12,8 +12,8 @@
 #include "cad/plotter_drawing.h"
 #include "cad/plotter_sheet.h"
 #include "cad/plotter_writers.h"
-#include "project/paths.h"
-#include "report/text.h"
+#include "base/paths.h"
+#include "base/text.h"
 
 extern char** environ;
 

@@ -6,8 +6,8 @@
 #include <numbers>
 #include <optional>
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

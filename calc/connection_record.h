@@ -5,27 +5,15 @@
 #include <cstdint>
 #include <string>
 
-namespace vx11 {
+#include "base/real.h"
 
-using Real = long double;
+namespace vx11 {
 
 // Part indices of every array of three.
 enum PartIndex : int { kShaft = 0, kHub = 1, kKey = 2 };
 
 // Display names of the three parts, in code page 850 (plain ASCII here).
 inline constexpr std::array<const char*, 3> kPartNames = {"Welle", "Nabe", "Scheibenfeder"};
-
-// Unit conversion factors between the metric record and the inch system's display.
-namespace units {
-inline constexpr Real kInchToMm = 25.4L;
-inline constexpr Real kMmToInch = 0.039370078740157480314L;
-inline constexpr Real kLbInToNm = 0.112984788L;
-inline constexpr Real kNmToLbIn = 8.850749005255468551L;
-inline constexpr Real kMpaToPsi = 145.037L;
-inline constexpr Real kPsiToMpa = 1.0L / 145.037L;
-inline constexpr Real kNToLbf = 0.22480902473348890118L;
-inline constexpr Real kMm2ToIn2 = 0.0015500031L;
-}  // namespace units
 
 // Maximum text lengths of the record's text fields.
 namespace limits {

@@ -10,8 +10,8 @@
 #include <iterator>
 
 #include "calc/dbf_header.h"
-#include "project/safe_file.h"
-#include "report/text.h"
+#include "base/safe_file.h"
+#include "base/text.h"
 
 namespace vx11 {
 

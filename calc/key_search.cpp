@@ -6,7 +6,7 @@
 #include "calc/key_table.h"
 #include "calc/rating.h"
 #include "calc/table_object.h"
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 

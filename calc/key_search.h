@@ -9,7 +9,7 @@
 #include "calc/calc_context.h"
 #include "calc/connection_record.h"
 #include "calc/permissible_torques.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

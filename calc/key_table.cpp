@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "calc/table_object.h"
-#include "report/format.h"
-#include "report/interaction.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/interaction.h"
+#include "base/text.h"
 
 namespace vx11 {
 
@@ -53,7 +53,7 @@ bool open_keys_on_chosen(CalcContext& ctx) {
     return false;
   }
   if (ctx.rec.key_row_number != 0) t.go_to_record(ctx, ctx.rec.key_row_number);
-  ctx.help_number = kKeyTableHelp;
+  ctx.help_number = kHelpKeyTable;
   return true;
 }
 
@@ -129,7 +129,7 @@ Real round_to_shaft_series(CalcContext& ctx, int mode, Real d) {
   t.find_nearest(fmtFixed(FormatSettings{}, 4, 6, d));
   t.shaft_series_row = read_series_row(t);
   if (mode == 1) {
-    ctx.help_number = kShaftSeriesHelp;
+    ctx.help_number = kHelpShaftSeriesTable;
     t.browse(ctx, 1);
     t.shaft_series_row = read_series_row(t);
   }
@@ -140,7 +140,7 @@ Real round_to_shaft_series(CalcContext& ctx, int mode, Real d) {
 void show_shaft_series(CalcContext& ctx, int mode) {
   TableObject& t = ctx.tables;
   if (!open_shaft_series(ctx)) return;
-  ctx.help_number = kShaftSeriesHelp;
+  ctx.help_number = kHelpShaftSeriesTable;
   t.browse(ctx, mode);
   if (mode == 1 && !ctx.rec.cancelled) t.shaft_series_row = read_series_row(t);
   t.close_table();

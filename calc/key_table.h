@@ -4,13 +4,11 @@
 #include <functional>
 
 #include "calc/calc_context.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
 
 class TableObject;
-
-inline constexpr int kKeyTableHelp = 9510;
-inline constexpr int kShaftSeriesHelp = 9530;
 
 // Shows the key table in b*100+h order; after OK the current row becomes the chosen key.
 // mode 1: selection, 0: editing from the table menu.

@@ -1,7 +1,7 @@
 #include "calc/materials.h"
 
 #include "calc/table_object.h"
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 
@@ -82,7 +82,7 @@ void choose_material(CalcContext& ctx, int mode, int part) {
       t.go_to_record(ctx, order.front());
     }
   }
-  ctx.help_number = kMaterialTableHelp;
+  ctx.help_number = kHelpMaterialTable;
   t.browse(ctx, mode);
   const bool take = mode == 1 && !ctx.rec.cancelled;
   if (take) {
@@ -97,7 +97,7 @@ void show_material_table(CalcContext& ctx, int mode) {
   TableObject& t = ctx.tables;
   t.set_titles("", "Werkstoffdatenbank");
   if (!t.open_table(ctx, "wst1base")) return;
-  ctx.help_number = kMaterialTableHelp;
+  ctx.help_number = kHelpMaterialTable;
   t.browse(ctx, mode);
   if (mode == 1 && !ctx.rec.cancelled) ctx.rec.material[kShaft] = read_material(t);
   t.close_table();
@@ -110,7 +110,7 @@ void show_type_table(CalcContext& ctx, int mode) {
     ctx.messages.add("Fatal  : DIN 6885 Datenbank");
     return;
   }
-  ctx.help_number = kTypeTableHelp;
+  ctx.help_number = kHelpMaterialTypeTable;
   t.browse(ctx, mode);
   if (mode == 1 && !ctx.rec.cancelled) t.type_row = read_type_row(t);
   t.close_table();

@@ -4,11 +4,9 @@
 #include <string>
 
 #include "calc/calc_context.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
-
-inline constexpr int kMaterialTableHelp = 9500;
-inline constexpr int kTypeTableHelp = 9520;
 
 // part 1 = shaft, 2 = hub, 3 = key; mode 1 = selection. After a confirmed choice the row goes into
 // the part's record and its type's fS and fH are looked up.

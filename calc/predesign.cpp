@@ -4,8 +4,8 @@
 
 #include "calc/key_table.h"
 #include "calc/table_object.h"
-#include "report/format.h"
-#include "report/guarded_math.h"
+#include "base/format.h"
+#include "base/guarded_math.h"
 
 namespace vx11 {
 
@@ -66,7 +66,7 @@ bool confirm_predesign(CalcContext& ctx, const PredesignEdits& edits) {
   // Six decimals whatever the display settings: cut to one, a d such as 17.04 would find a key
   // whose range ends at 17 mm, below d.
   t.find_nearest(fmtFixed(FormatSettings{}, 3, 6, ctx.rec.shaft_diameter_d));
-  ctx.help_number = kKeyTableHelp;
+  ctx.help_number = kHelpKeyTable;
   t.browse(ctx, 1);
   if (!ctx.rec.cancelled) {
     ctx.rec.key_row = read_key_row(t);

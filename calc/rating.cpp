@@ -5,8 +5,8 @@
 #include <string>
 
 #include "calc/toliso.h"
-#include "report/format.h"
-#include "report/guarded_math.h"
+#include "base/format.h"
+#include "base/guarded_math.h"
 
 namespace vx11 {
 

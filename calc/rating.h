@@ -5,8 +5,8 @@
 
 #include "calc/calc_context.h"
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

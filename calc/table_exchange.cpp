@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "calc/table_object.h"
-#include "project/safe_file.h"
-#include "report/text.h"
+#include "base/safe_file.h"
+#include "base/text.h"
 
 namespace vx11 {
 

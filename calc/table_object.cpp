@@ -10,8 +10,8 @@
 #include <fstream>
 
 #include "calc/calc_context.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 

@@ -1,4 +1,4 @@
-# Shared build rules: warnings, sanitizers and the subsystem libraries.
+# Shared build rules: warnings, sanitizers and the layer libraries.
 
 function(vx11_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
@@ -25,13 +25,13 @@ if(VX11_FUZZ)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-set_property(GLOBAL PROPERTY VX11_CORE_OBJECTS "")
-set_property(GLOBAL PROPERTY VX11_CORE_LINKS "")
+set_property(GLOBAL PROPERTY VX11_CORE_LAYERS "")
 
-# One object library per subsystem folder; all of them end up in the static vx11_core.
+# One static library per core folder (a layer). DEPENDS names the lower layers it builds on; a
+# layer never links one above it, so an upward call shows up as an undefined symbol at link time.
 # Sources are every .cpp in the folder, so adding a file needs no CMake change.
 function(vx11_subsystem name)
-  cmake_parse_arguments(ARG "" "" "LINKS;INCLUDES;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS;LINKS;EXCLUDE" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(excluded ${ARG_EXCLUDE})
     list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
@@ -39,20 +39,26 @@ function(vx11_subsystem name)
   if(NOT srcs)
     set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()
-  add_library(${name} OBJECT ${srcs})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR} ${ARG_INCLUDES})
-  if(ARG_LINKS)
-    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
-  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${ARG_LINKS})
   vx11_warnings(${name})
-  set_property(GLOBAL APPEND PROPERTY VX11_CORE_OBJECTS $<TARGET_OBJECTS:${name}>)
-  set_property(GLOBAL APPEND PROPERTY VX11_CORE_LINKS ${ARG_LINKS})
+  set_property(GLOBAL APPEND PROPERTY VX11_CORE_LAYERS ${name})
 endfunction()
 
+# vx11_core: every core layer, for the programs, tests and benchmarks that use the whole core.
 function(vx11_core_library)
-  get_property(objs GLOBAL PROPERTY VX11_CORE_OBJECTS)
-  get_property(links GLOBAL PROPERTY VX11_CORE_LINKS)
-  add_library(vx11_core STATIC ${objs})
-  target_include_directories(vx11_core PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(vx11_core PUBLIC ${links} Threads::Threads)
+  get_property(layers GLOBAL PROPERTY VX11_CORE_LAYERS)
+  add_library(vx11_core INTERFACE)
+  target_link_libraries(vx11_core INTERFACE ${layers} Threads::Threads)
+  # Each layer also links whole on top of its lower ones alone, so a call into a layer above it is
+  # an undefined symbol at build time. The sanitizer runtimes leave undefined symbols of their own.
+  if(NOT VX11_SANITIZE AND NOT VX11_FUZZ)
+    foreach(layer ${layers})
+      add_library(${layer}_alone SHARED ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+      target_link_libraries(${layer}_alone PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${layer}>")
+      target_link_options(${layer}_alone PRIVATE -Wl,--no-undefined)
+      set_target_properties(${layer}_alone PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/layer_check)
+    endforeach()
+  endif()
 endfunction()

@@ -7,8 +7,8 @@
 
 #include "calc/dbf_table.h"
 #include "calc/table_exchange.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace {
 

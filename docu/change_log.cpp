@@ -1,6 +1,6 @@
 #include "docu/change_log.h"
 
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 

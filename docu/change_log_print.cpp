@@ -1,6 +1,6 @@
 #include "docu/change_log_print.h"
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 
@@ -54,7 +54,7 @@ void write_change_log(ReportStream& stream, const Documentation& doc, const Prog
 }
 
 void ReportChangeLogPrinter::print(const Documentation& doc, bool to_screen) {
-  if (!stream_.open(to_screen ? kChannelScreen : 0, session_.current_file + ".TXT")) return;
+  if (!stream_.open(to_screen ? kChannelScreen : 0, current_file_ + ".TXT")) return;
   write_change_log(stream_, doc, id_, config_.change_index_style);
   stream_.close();
 }

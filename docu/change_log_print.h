@@ -2,10 +2,11 @@
 // for reports.
 #pragma once
 
+#include <string>
+
 #include "docu/change_log.h"
-#include "project/configuration.h"
-#include "project/identity.h"
-#include "project/session.h"
+#include "base/configuration_record.h"
+#include "base/identity.h"
 #include "report/report_stream.h"
 
 namespace vx11 {
@@ -17,9 +18,10 @@ void write_change_log(ReportStream& stream, const Documentation& doc, const Prog
 
 class ReportChangeLogPrinter : public ChangeLogPrinter {
  public:
+  // `current_file` is the session's input file name, read when printing.
   ReportChangeLogPrinter(ReportStream& stream, const ProgramIdentity& id, const Configuration& config,
-                         const Session& session)
-      : stream_(stream), id_(id), config_(config), session_(session) {}
+                         const std::string& current_file)
+      : stream_(stream), id_(id), config_(config), current_file_(current_file) {}
   // Show: the screen window; print: the configured output (asked when so set). The output is
   // named after the input file with ".TXT".
   void print(const Documentation& doc, bool to_screen) override;
@@ -28,7 +30,7 @@ class ReportChangeLogPrinter : public ChangeLogPrinter {
   ReportStream& stream_;
   const ProgramIdentity& id_;
   const Configuration& config_;
-  const Session& session_;
+  const std::string& current_file_;
 };
 
 }  // namespace vx11

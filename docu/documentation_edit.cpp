@@ -1,7 +1,7 @@
 #include "docu/documentation_edit.h"
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -5,8 +5,8 @@
 #include "calc/connection_record.h"
 #include "docu/documentation.h"
 #include "docu/documentation_dialogs.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

@@ -1,6 +1,6 @@
 #include "docu/linked_document.h"
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "docu/documentation.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/process_starter.h"
 
 namespace vx11 {

@@ -6,7 +6,7 @@
 
 #include "draw/hatch_contour.h"
 #include "draw/hatch_drawing_output.h"
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 
@@ -256,7 +256,7 @@ class Drawer {
   }
 
   DrawingContext& c_;
-  DrawingOutput& o_;
+  EntitySink& o_;
   Measures m_;
   HatchSink sink_;
   Hatching hatch_;

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "cad/drawing_output.h"
+#include "draw/entity_sink.h"
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
+#include "base/message_list.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
 
@@ -22,7 +23,6 @@ enum DrawingView : int {
   kViewLeave = 5,
 };
 
-inline constexpr int kHelpDrawingChoice = 8270;
 inline constexpr const char* kDrawingChoiceTitle = "Bitte w\x84hlen ..";  // code page 850
 // The entries of the view choice, in view order.
 std::vector<std::string> drawingViewNames();
@@ -35,7 +35,7 @@ struct DrawingContext {
   Interaction& ui;
   bool& cancelled;  // the run's abort flag, the same the output layer watches
   int& help_number;
-  DrawingOutput& out;
+  EntitySink& out;
   std::function<void()> show_messages;  // the message dialog, shown instead after a fatal run
 };
 

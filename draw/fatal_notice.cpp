@@ -1,13 +1,12 @@
 #include "draw/fatal_notice.h"
 
-#include "cad/drawing_output.h"
 #include "draw/quick_view.h"
 
 namespace vx11 {
 
 void DrawFatalNotice(DrawingContext& c, int output_code) {
   if (!openQuickOutput(c, output_code)) return;
-  DrawingOutput& out = c.out;
+  EntitySink& out = c.out;
   out.SetPen(kQuickTextPen);
   out.SetCadTextStyle(2, 0, kQuickTextHeight, 0.75L * kQuickTextHeight);
   out.DrawText(kFatalNoticeTitle, 5, 110);

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "report/format.h"
-#include "report/guarded_math.h"
+#include "base/format.h"
+#include "base/guarded_math.h"
 
 namespace vx11 {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

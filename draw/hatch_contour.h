@@ -7,7 +7,7 @@
 #include "calc/connection_record.h"
 #include "draw/hatch_crossings.h"
 #include "draw/hatch_output.h"
-#include "report/message_list.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

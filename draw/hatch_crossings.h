@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "calc/connection_record.h"
-#include "report/message_list.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 
@@ -85,7 +85,7 @@ std::vector<QuickBlock> quickViewBlocks(const ConnectionRecord& rec, const Messa
   return blocks;
 }
 
-void drawQuickBlock(DrawingOutput& out, const QuickBlock& b) {
+void drawQuickBlock(EntitySink& out, const QuickBlock& b) {
   out.SetPen(kQuickTextPen);
   out.SetCadTextStyle(2, 0, 0.75L * kH, 0.5L * kH);
   auto cells = [&](std::size_t row, const std::string& first, const std::vector<std::string>& rest) {
@@ -113,7 +113,7 @@ void drawQuickBlock(DrawingOutput& out, const QuickBlock& b) {
 }
 
 bool openQuickOutput(DrawingContext& c, int output_code) {
-  DrawingOutput& out = c.out;
+  EntitySink& out = c.out;
   out.OpenOutput(output_code);
   if (c.cancelled) return false;
   out.SetPen(0);
@@ -130,7 +130,7 @@ void DrawQuickView(DrawingContext& c, int output_code) {
     return;
   }
   if (!openQuickOutput(c, output_code)) return;
-  DrawingOutput& out = c.out;
+  EntitySink& out = c.out;
   for (const QuickBlock& b : quickViewBlocks(c.rec, c.messages, c.format)) drawQuickBlock(out, b);
   out.CloseOutput();
 }

@@ -6,8 +6,8 @@
 
 #include "calc/connection_record.h"
 #include "draw/connection_drawing.h"
-#include "report/format_settings.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 
@@ -41,7 +41,7 @@ std::vector<QuickBlock> quickViewBlocks(const ConnectionRecord& rec, const Messa
                                         const FormatSettings& format);
 
 // Draws one block: cell texts with pen 18, frame and separators with pen 17.
-void drawQuickBlock(DrawingOutput& out, const QuickBlock& block);
+void drawQuickBlock(EntitySink& out, const QuickBlock& block);
 
 // Opens the output (code 0 asks) on the quick view's world window, ready for entities; false when
 // the output was cancelled.

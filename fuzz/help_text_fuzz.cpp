@@ -4,8 +4,8 @@
 
 #include "fuzz/fuzz_check.h"
 #include "help/help_file.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 using namespace vx11;
 

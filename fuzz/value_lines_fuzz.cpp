@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
-#include "report/format.h"
-#include "report/value_lines.h"
+#include "base/format.h"
+#include "base/value_lines.h"
 
 using namespace vx11;
 

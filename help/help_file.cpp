@@ -3,8 +3,8 @@
 #include <fstream>
 
 #include "help/help_paths.h"
-#include "report/text.h"
-#include "report/value_lines.h"
+#include "base/text.h"
+#include "base/value_lines.h"
 
 namespace vx11 {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "help/help_show.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

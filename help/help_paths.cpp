@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

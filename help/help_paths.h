@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "help/help_show.h"
-#include "project/configuration.h"
-#include "project/identity.h"
+#include "base/configuration_record.h"
+#include "base/identity.h"
 
 namespace vx11 {
 

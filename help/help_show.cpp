@@ -2,8 +2,8 @@
 
 #include "help/help_paths.h"
 #include "help/hpgl_reader.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -5,8 +5,8 @@
 
 #include "help/help_file.h"
 #include "help/hpgl_sink.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

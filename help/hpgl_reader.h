@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "help/hpgl_sink.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

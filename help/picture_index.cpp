@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "help/help_paths.h"
-#include "project/file_create.h"
-#include "project/safe_file.h"
-#include "report/text.h"
-#include "report/value_lines.h"
+#include "base/file_create.h"
+#include "base/safe_file.h"
+#include "base/text.h"
+#include "base/value_lines.h"
 
 namespace vx11 {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

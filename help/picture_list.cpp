@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "help/help_numbers.h"
+#include "base/help_numbers.h"
 #include "help/help_paths.h"
 
 namespace vx11 {

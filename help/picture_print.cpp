@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "help/help_paths.h"
-#include "project/file_create.h"
+#include "base/file_create.h"
 
 namespace vx11 {
 

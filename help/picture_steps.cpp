@@ -6,7 +6,7 @@
 #include "help/picture_print.h"
 #include "report/number_input.h"
 #include "report/report_stream.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

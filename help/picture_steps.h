@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "help/help_numbers.h"
+#include "base/help_numbers.h"
 #include "help/help_show.h"
 #include "help/picture_index.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

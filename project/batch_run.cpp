@@ -4,12 +4,12 @@
 #include <system_error>
 
 #include "calc/rating.h"
-#include "project/file_create.h"
+#include "base/file_create.h"
 #include "project/input_file.h"
-#include "project/output_name.h"
+#include "base/output_name.h"
 #include "project/printouts.h"
 #include "project/startup.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -5,8 +5,8 @@
 #include "draw/connection_drawing.h"
 #include "draw/quick_view.h"
 #include "project/batch_run.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

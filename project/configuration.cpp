@@ -10,12 +10,13 @@
 
 #include <unistd.h>
 
-#include "project/file_create.h"
-#include "project/paths.h"
+#include "base/file_create.h"
+#include "calc/connection_record.h"
+#include "base/paths.h"
 #include "report/folder_access.h"
-#include "report/format.h"
-#include "report/text.h"
-#include "report/value_lines.h"
+#include "base/format.h"
+#include "base/text.h"
+#include "base/value_lines.h"
 
 namespace vx11 {
 

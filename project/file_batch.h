@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/safe_file.h"
+#include "base/safe_file.h"
 
 namespace vx11 {
 

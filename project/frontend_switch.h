@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "calc/table_browser.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/report_outlets.h"
 
 namespace vx11 {

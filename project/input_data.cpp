@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "report/format.h"
-#include "report/value_lines.h"
+#include "base/format.h"
+#include "base/value_lines.h"
 
 namespace vx11 {
 

@@ -8,8 +8,8 @@
 
 #include "calc/connection_record.h"
 #include "docu/documentation.h"
-#include "project/identity.h"
-#include "report/format_settings.h"
+#include "base/identity.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

@@ -8,12 +8,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "project/file_create.h"
+#include "base/file_create.h"
 #include "project/input_data.h"
 #include "project/regular_file.h"
-#include "project/safe_file.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/safe_file.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -6,10 +6,10 @@
 
 #include "calc/connection_record.h"
 #include "docu/documentation.h"
-#include "project/identity.h"
+#include "base/identity.h"
 #include "project/session.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

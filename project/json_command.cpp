@@ -12,12 +12,12 @@
 #include "calc/permissible_torques.h"
 #include "project/batch_run.h"
 #include "project/file_batch.h"
-#include "project/output_name.h"
-#include "project/safe_file.h"
-#include "report/result_json.h"
+#include "base/output_name.h"
+#include "base/safe_file.h"
+#include "project/result_json.h"
 #include "report/result_table.h"
-#include "report/result_table_rater.h"
-#include "report/text.h"
+#include "project/result_table_rater.h"
+#include "base/text.h"
 
 namespace vx11 {
 

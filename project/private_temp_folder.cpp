@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "project/paths.h"
-#include "report/text.h"
+#include "base/paths.h"
+#include "base/text.h"
 
 namespace vx11 {
 

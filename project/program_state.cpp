@@ -1,7 +1,7 @@
 #include "project/program_state.h"
 
-#include "project/paths.h"
-#include "report/text.h"
+#include "base/paths.h"
+#include "base/text.h"
 
 namespace vx11 {
 

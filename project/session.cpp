@@ -1,7 +1,7 @@
 #include "project/session.h"
 
-#include "report/text.h"
-#include "report/value_lines.h"
+#include "base/text.h"
+#include "base/value_lines.h"
 
 namespace vx11 {
 

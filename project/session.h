@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "project/identity.h"
+#include "base/identity.h"
 
 namespace vx11 {
 

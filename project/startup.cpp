@@ -8,8 +8,8 @@
 #include "project/batch_run.h"
 #include "project/input_file.h"
 #include "project/json_command.h"
-#include "project/paths.h"
-#include "report/text.h"
+#include "base/paths.h"
+#include "base/text.h"
 
 namespace vx11 {
 

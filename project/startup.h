@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "project/program_state.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
-
-// Help text number of the user-folder question.
-inline constexpr int kHelpUserFolder = 1120;
 
 // The lines of the command-line help screen, each at most 65 characters.
 std::vector<std::string> help_screen_lines(const ProgramIdentity& id);

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "project/file_create.h"
+#include "base/file_create.h"
 #include "project/input_file.h"
-#include "project/paths.h"
+#include "base/paths.h"
 #include "project/startup.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -19,7 +19,7 @@ void showMessages(MessageBrowsing& b) {
 
   // Items are numbered from 1 here; the choice interface counts from 0.
   int preset = b.help_level < 2 ? count + 1 : 1;
-  b.help_number = kHelpMessageBrowsing;
+  b.help_number = kHelpMessageList;
   for (;;) {
     b.help_number = kHelpMessageChoice;
     const auto chosen = b.ui.choose(kMessageChoiceTitle, items, preset - 1);

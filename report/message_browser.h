@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/message_descriptions.h"
-#include "report/message_list.h"
+#include "base/message_list.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
 
@@ -15,11 +16,6 @@ inline constexpr const char* kMessageChoiceTitle =
     "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.";
 inline constexpr const char* kMessageChoiceEnd = "Weiter/zur\x81" "ck...";
 inline constexpr const char* kSaveChangesQuestion = "Save Changes ?";
-
-// Help text numbers of the browsing steps.
-inline constexpr int kHelpMessageBrowsing = 2070;
-inline constexpr int kHelpMessageChoice = 1210;
-inline constexpr int kHelpDescriptionDialog = 1970;
 
 // The texts of the description dialog as the user leaves it with OK.
 struct DescriptionEdit {

@@ -3,10 +3,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "project/file_create.h"
-#include "project/paths.h"
-#include "project/safe_file.h"
-#include "report/text.h"
+#include "base/file_create.h"
+#include "base/paths.h"
+#include "base/safe_file.h"
+#include "base/text.h"
 
 namespace vx11 {
 

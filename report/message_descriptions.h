@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "project/configuration.h"
-#include "project/identity.h"
-#include "report/interaction.h"
+#include "base/configuration_record.h"
+#include "base/identity.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

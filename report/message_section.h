@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "report/message_list.h"
+#include "base/message_list.h"
 #include "report/printout.h"
 #include "report/report_stream.h"
 

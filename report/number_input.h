@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

@@ -1,6 +1,6 @@
 #include "report/printout.h"
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

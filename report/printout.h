@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "calc/connection_record.h"
-#include "project/identity.h"
-#include "report/format_settings.h"
+#include "base/identity.h"
+#include "base/format_settings.h"
 #include "report/message_browser.h"
-#include "report/message_list.h"
+#include "base/message_list.h"
 #include "report/print_lines.h"
 #include "report/report_stream.h"
 #include "report/result_report_content.h"

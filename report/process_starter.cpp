@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "report/text.h"
+#include "base/text.h"
 
 extern char** environ;
 

@@ -9,7 +9,7 @@
 
 #include <sys/types.h>
 
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

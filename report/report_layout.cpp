@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

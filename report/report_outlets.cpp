@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "project/paths.h"
-#include "report/text.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "report/window_copy.h"
 
 namespace vx11 {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 #include "report/process_starter.h"
 
 namespace vx11 {

@@ -6,11 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "project/file_create.h"
-#include "project/paths.h"
-#include "project/safe_file.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/file_create.h"
+#include "calc/connection_record.h"
+#include "base/paths.h"
+#include "base/safe_file.h"
+#include "base/format.h"
+#include "base/text.h"
 #include "report/window_copy.h"
 
 namespace vx11 {

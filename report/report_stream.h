@@ -31,12 +31,13 @@
 #include <string_view>
 #include <vector>
 
-#include "project/configuration.h"
-#include "project/identity.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/configuration_record.h"
+#include "base/identity.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 #include "report/report_layout.h"
 #include "report/report_outlets.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
 
@@ -51,11 +52,6 @@ inline constexpr int kChannelHtml = 7;
 inline constexpr int kChannelDosFile = 8;
 inline constexpr int kChannelBatchTabFile = 9;  // command-line mode: converted copy named after the input
 inline constexpr int kChannelChoiceOnly = 90;   // open only prepares the choice list
-
-// Help text numbers set before the stream's questions.
-inline constexpr int kHelpChannelChoice = 1050;
-inline constexpr int kHelpTextPrinter = 1060;
-inline constexpr int kHelpOutputFile = 1070;
 
 // The program state the stream reads and the places it hands over to.
 struct ReportContext {

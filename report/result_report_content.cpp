@@ -1,7 +1,7 @@
 #include "report/result_report_content.h"
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "calc/connection_record.h"
-#include "project/identity.h"
-#include "report/format_settings.h"
+#include "base/identity.h"
+#include "base/format_settings.h"
 #include "report/print_lines.h"
 
 namespace vx11 {

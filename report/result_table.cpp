@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "project/paths.h"
+#include "base/paths.h"
 #include "report/result_table_sort.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "calc/connection_record.h"
-#include "project/identity.h"
-#include "report/format_settings.h"
+#include "base/identity.h"
+#include "base/format_settings.h"
 #include "report/result_table_columns.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
-
-inline constexpr int kHelpResultTable = 3400;
 
 struct InputFileEntry {
   std::string name;  // as on disk

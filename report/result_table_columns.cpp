@@ -1,7 +1,7 @@
 #include "report/result_table_columns.h"
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 #include "report/window_copy.h"
 
 namespace vx11 {

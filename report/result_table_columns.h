@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "calc/connection_record.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

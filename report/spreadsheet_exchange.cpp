@@ -4,11 +4,11 @@
 #include <iterator>
 #include <sstream>
 
-#include "project/paths.h"
+#include "base/paths.h"
 #include "report/report_stream.h"
 #include "report/result_table_columns.h"
 #include "report/spreadsheet_reader.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "report/window_copy.h"
 
 namespace vx11 {

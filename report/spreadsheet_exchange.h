@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "project/configuration.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/configuration_record.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 #include "report/report_outlets.h"
 #include "report/result_table.h"
 #include "report/spreadsheet_writer.h"

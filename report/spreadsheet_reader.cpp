@@ -8,7 +8,7 @@
 #include <pugixml.hpp>
 #include <string_view>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

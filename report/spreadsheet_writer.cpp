@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <map>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

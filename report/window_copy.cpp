@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "project/safe_file.h"
-#include "report/text.h"
+#include "base/safe_file.h"
+#include "base/text.h"
 
 namespace vx11 {
 

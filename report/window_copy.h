@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

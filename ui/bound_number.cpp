@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 

@@ -17,7 +17,7 @@
 #include "draw/replay.h"
 #include "project/configuration.h"
 #include "draw/mapping.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

@@ -6,7 +6,7 @@
 
 #include "calc/diameter_sweep.h"
 #include "calc/key_search.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 class QTableWidget;
 class QWidget;

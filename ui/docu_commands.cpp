@@ -6,7 +6,7 @@
 #include "project/frontend_switch.h"
 #include "project/program_state.h"
 #include "project/report_source.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/command_groups.h"
 #include "ui/docu_dialogs.h"
 #include "ui/file_command_parts.h"
@@ -22,7 +22,7 @@ struct DocuCommand {
       : st(st),
         dialogs(st.format, st.identity.title, st.ui, w.help, st.config.input_window_scale, &w),
         ctx{st.rec, st.doc, st.format, dialogs, st.ui, st.help_number},
-        printer(st.report, st.identity, st.config, st.session) {
+        printer(st.report, st.identity, st.config, st.session.current_file) {
     st.rec.cancelled = false;
     update_report_source(st);
   }

@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/dialog_widgets.h"
 #include "ui/generic_dialog.h"
 #include "ui/help_tooltips.h"

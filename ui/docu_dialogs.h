@@ -5,8 +5,8 @@
 #include <QString>
 
 #include "docu/documentation_dialogs.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 #include "ui/dialog_help.h"
 
 class QWidget;

@@ -5,7 +5,7 @@
 #include "project/program_state.h"
 #include "project/startup.h"
 #include "project/window_session.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/command_groups.h"
 #include "ui/docu_dialogs.h"
 #include "ui/file_command_parts.h"

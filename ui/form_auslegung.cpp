@@ -15,10 +15,10 @@
 
 #include "calc/diameter_sweep.h"
 #include "calc/rating.h"
-#include "help/help_numbers.h"
+#include "base/help_numbers.h"
 #include "project/program_state.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 #include "ui/design_grids.h"
 
 namespace vx11 {

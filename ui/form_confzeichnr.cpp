@@ -15,8 +15,8 @@
 
 #include <cmath>
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 #include "ui/bound_number.h"
 #include "ui/dialog_widgets.h"
 

@@ -10,9 +10,9 @@
 
 #include "project/program_state.h"
 #include "project/startup.h"
-#include "report/result_table_rater.h"
+#include "project/result_table_rater.h"
 #include "report/spreadsheet_exchange.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/main_window.h"
 #include "ui/qt_interaction.h"
 #include "ui/sheet_refresh.h"

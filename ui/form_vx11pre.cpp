@@ -8,8 +8,8 @@
 
 #include "calc/materials.h"
 #include "project/program_state.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 
@@ -25,7 +25,7 @@ QLineEdit* plain_edit(const char* name, QWidget* parent) {
 }  // namespace
 
 Form_vx11pre::Form_vx11pre(ProgramState& state, const DialogHelp& help, QWidget* parent)
-    : InputDialog(state, QStringLiteral("Vorauslegung"), kPredesignHelp, help, parent),
+    : InputDialog(state, QStringLiteral("Vorauslegung"), kHelpDimensionsAndMaterials, help, parent),
       tn_(plain_edit("Edit_tnenn", this)),
       ka_(plain_edit("Edit_ka", this)),
       d_(plain_edit("Edit_d", this)),

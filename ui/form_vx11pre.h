@@ -4,10 +4,9 @@
 
 #include "calc/predesign.h"
 #include "ui/input_dialog.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
-
-inline constexpr int kPredesignHelp = 5040;
 
 class Form_vx11pre : public InputDialog {
  public:

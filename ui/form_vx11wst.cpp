@@ -14,13 +14,13 @@
 #include "calc/key_table.h"
 #include "calc/predesign.h"
 #include "project/program_state.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 
 Form_vx11wst::Form_vx11wst(ProgramState& state, const DialogHelp& help, QWidget* parent)
-    : MaterialDialog(state, QString::fromStdString(state.identity.title), kDimensionDialogHelp, help, parent),
+    : MaterialDialog(state, QString::fromStdString(state.identity.title), kHelpDimensionsAndMaterials, help, parent),
       count_(new QComboBox(this)),
       series_(new QButtonGroup(this)),
       key_button_(new QPushButton(this)) {

@@ -3,13 +3,12 @@
 #pragma once
 
 #include "ui/material_group.h"
+#include "base/help_numbers.h"
 
 class QButtonGroup;
 class QComboBox;
 
 namespace vx11 {
-
-inline constexpr int kDimensionDialogHelp = 5040;
 
 class Form_vx11wst : public MaterialDialog {
  public:

@@ -7,13 +7,13 @@
 #include <QVBoxLayout>
 
 #include "project/program_state.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 
 Form_vx3last::Form_vx3last(ProgramState& state, const DialogHelp& help, QWidget* parent)
-    : InputDialog(state, QString::fromStdString(state.identity.short_name), kLoadDialogHelp, help, parent) {
+    : InputDialog(state, QString::fromStdString(state.identity.short_name), kHelpLoads, help, parent) {
   setObjectName("Form_vx3last");
   ConnectionRecord& r = work();
   const auto torque = [this] { return unitTorque(format()); };
@@ -30,12 +30,12 @@ Form_vx3last::Form_vx3last(ProgramState& state, const DialogHelp& help, QWidget*
   auto* fw = number_edit("Edit_fw", Quantity::Plain, r.load_reversal_factor_fw);
   const QString one = QStringLiteral("1.0");
   auto* ka_default = default_button(ka, one);
-  auto* ka_picture = picture_button("Button_ka", QStringLiteral("KA ?"), kKaPictureHelp);
+  auto* ka_picture = picture_button("Button_ka", QStringLiteral("KA ?"), kHelpPictureKA);
   auto* klambda_default = default_button(klambda, one);
   auto* kr_default = default_button(kr, one);
   auto* mb_default = default_button(mb, QStringLiteral("0"));
   auto* fw_default = default_button(fw, one);
-  auto* fw_picture = picture_button("Button_fw", QStringLiteral("fW ?"), kFwPictureHelp);
+  auto* fw_picture = picture_button("Button_fw", QStringLiteral("fW ?"), kHelpPictureFW);
   int row = 0;
   grid_row(grid, row++, QStringLiteral("Nenndrehmoment TN"), tn, {unit_label(torque)});
   grid_row(grid, row++, QStringLiteral("Maximales Drehmoment Tmax"), tmax, {unit_label(torque), tmax_default});
@@ -59,7 +59,7 @@ Form_vx3last::Form_vx3last(ProgramState& state, const DialogHelp& help, QWidget*
   connect(fl_default, &QPushButton::clicked, this, [fl] {
     for (QLineEdit* e : fl) e->setText(QStringLiteral("1.0"));
   });
-  auto* fl_picture = picture_button("Button_fl", QStringLiteral("fL ?"), kFlPictureHelp);
+  auto* fl_picture = picture_button("Button_fl", QStringLiteral("fL ?"), kHelpPictureFL);
   for (int p = 0; p < 3; ++p)
     grid_row(grid, row++, QStringLiteral("    ") + shown(kPartNames[static_cast<std::size_t>(p)]),
              fl[static_cast<std::size_t>(p)], {nullptr, p == 0 ? fl_default : nullptr, p == 0 ? fl_picture : nullptr});

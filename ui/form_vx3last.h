@@ -2,13 +2,9 @@
 #pragma once
 
 #include "ui/input_dialog.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
-
-inline constexpr int kLoadDialogHelp = 1000;
-inline constexpr int kKaPictureHelp = 5120;
-inline constexpr int kFwPictureHelp = 5160;
-inline constexpr int kFlPictureHelp = 5170;
 
 class Form_vx3last : public InputDialog {
  public:

@@ -13,7 +13,7 @@ const QString kReLabel = QStringLiteral("Streckgrenze (Zugfest.Rm bei spröden W
 
 Form_vxwst::Form_vxwst(ProgramState& state, const DialogHelp& help, QWidget* parent)
     : MaterialDialog(state, QString::fromStdString(state.identity.short_name) + QStringLiteral("  Werkstoff"),
-                     kMaterialDialogHelp, help, parent) {
+                     kHelpDimensionsAndMaterials, help, parent) {
   setObjectName("Form_vxwst");
   // The groups sit one above the other: the long Re caption would make them too wide side by side.
   auto* row = new QVBoxLayout;

@@ -2,10 +2,9 @@
 #pragma once
 
 #include "ui/material_group.h"
+#include "base/help_numbers.h"
 
 namespace vx11 {
-
-inline constexpr int kMaterialDialogHelp = 5040;
 
 class Form_vxwst : public MaterialDialog {
  public:

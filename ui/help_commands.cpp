@@ -3,7 +3,7 @@
 #include "cad/process_start.h"
 #include "draw/connection_drawing.h"
 #include "help/help_file.h"
-#include "help/help_numbers.h"
+#include "base/help_numbers.h"
 #include "help/help_settings.h"
 #include "project/printouts.h"
 #include "project/program_state.h"

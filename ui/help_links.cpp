@@ -1,8 +1,8 @@
 #include "ui/help_links.h"
 
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/report_outlets.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "project/identity.h"
+#include "base/identity.h"
 
 namespace vx11 {
 

@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/generic_dialog.h"
 
 namespace vx11 {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "help/picture_list.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 class QComboBox;
 

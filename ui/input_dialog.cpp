@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "project/program_state.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 #include "ui/dialog_widgets.h"
 #include "ui/screen_fit.h"
 

@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "calc/materials.h"
-#include "help/help_numbers.h"
-#include "report/format.h"
+#include "base/help_numbers.h"
+#include "base/format.h"
 #include "ui/help_tooltips.h"
 
 namespace vx11 {

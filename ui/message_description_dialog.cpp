@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/generic_dialog.h"
 
 namespace vx11 {
@@ -61,7 +61,7 @@ Thelperr::Thelperr(const FormatSettings& format, const DialogHelp& help, int& he
   help_button->setEnabled(static_cast<bool>(help.text));
   connect(help_button, &QPushButton::clicked, this, [help, &help_number] {
     const int before = help_number;
-    help_number = kHelpDescriptionDialog;
+    help_number = kHelpMessageDescription;
     help.text();
     help_number = before;
   });

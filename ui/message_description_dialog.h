@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 #include "report/message_browser.h"
 #include "ui/dialog_help.h"
 

@@ -9,9 +9,9 @@
 
 #include <cmath>
 
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/number_input.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -20,8 +20,8 @@
 #include "project/input_file.h"
 #include "project/program_state.h"
 #include "project/startup.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 #include "ui/canvas.h"
 #include "ui/dialog_widgets.h"
 #include "ui/number_check.h"
@@ -111,7 +111,7 @@ TForm_printconf::TForm_printconf(PrintDialogContext c, PrintDialogMode mode, QWi
   connect(append, &QPushButton::clicked, this, &TForm_printconf::store_setup);
   help->setEnabled(static_cast<bool>(c_.help.text));
   connect(help, &QPushButton::clicked, this, [this] {
-    c_.state.help_number = kHelpPrintDialog;
+    c_.state.help_number = kHelpPrintSetup;
     if (c_.help.text) c_.help.text();
   });
 
@@ -176,7 +176,7 @@ void TForm_printconf::take_setup() {
   CalcContext calc = st.calc();
   t.set_titles("Printout", "");
   if (c_.remembered_row > 0) t.go_to_record(calc, c_.remembered_row);
-  st.help_number = kHelpPrintSetups;
+  st.help_number = kHelpPrintSetupTable;
   t.browse(calc, static_cast<int>(BrowseMode::Select));
   if (!st.rec.cancelled) {
     c_.remembered_row = t.current_record();

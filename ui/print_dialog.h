@@ -6,6 +6,7 @@
 
 #include "ui/dialog_help.h"
 #include "ui/print_placement.h"
+#include "base/help_numbers.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,8 +19,6 @@ namespace vx11 {
 class Canvas;
 class ProgramState;
 
-inline constexpr int kHelpPrintDialog = 1030;
-inline constexpr int kHelpPrintSetups = 1040;
 inline constexpr int kSetupNameLength = 25;
 
 enum class PrintDialogMode { Print, PrinterInfo };

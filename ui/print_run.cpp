@@ -6,8 +6,8 @@
 
 #include "draw/mapping.h"
 #include "draw/qt/painter_device.h"
-#include "report/interaction.h"
-#include "report/text.h"
+#include "base/interaction.h"
+#include "base/text.h"
 #include "ui/canvas.h"
 
 namespace vx11 {

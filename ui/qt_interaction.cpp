@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "report/text.h"
+#include "base/text.h"
 #include "report/window_copy.h"
 #include "ui/file_filters.h"
 #include "ui/generic_dialogs.h"

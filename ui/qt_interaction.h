@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "project/identity.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
+#include "base/identity.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
 #include "ui/dialog_help.h"
 
 class QWidget;

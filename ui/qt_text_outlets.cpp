@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/print_run.h"
 #include "ui/text_window.h"
 

@@ -5,8 +5,8 @@
 #include <istream>
 
 #include "project/configuration.h"
-#include "project/identity.h"
-#include "report/interaction.h"
+#include "base/identity.h"
+#include "base/interaction.h"
 #include "report/report_outlets.h"
 #include "ui/text_printout.h"
 

@@ -6,7 +6,7 @@
 #include "project/printouts.h"
 #include "project/program_state.h"
 #include "report/spreadsheet_exchange.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/command_groups.h"
 #include "ui/file_command_parts.h"
 #include "ui/main_window.h"

@@ -23,10 +23,10 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "project/paths.h"
+#include "base/paths.h"
 #include "project/program_state.h"
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 #include "ui/form_confzeichnr.h"
 #include "ui/dialog_widgets.h"
 #include "ui/generic_dialogs.h"
@@ -354,7 +354,7 @@ QWidget* Tconfig::directories_page() {
   why->setEnabled(static_cast<bool>(help_.text));
   connect(why, &QPushButton::clicked, this, [this] {
     const int previous = state_.help_number;
-    state_.help_number = kWorkingFolderHelp;
+    state_.help_number = kHelpWorkingFolder;
     if (help_.text) help_.text();
     state_.help_number = previous;
   });

@@ -15,6 +15,7 @@
 #include "project/configuration.h"
 #include "ui/bound_number.h"
 #include "ui/dialog_help.h"
+#include "base/help_numbers.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,8 +29,6 @@ class QTableWidget;
 namespace vx11 {
 
 class ProgramState;
-
-inline constexpr int kWorkingFolderHelp = 1605;
 
 // The pickers the dialog opens; the Qt dialogs unless a test puts its own.
 struct ConfigPickers {

@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "calc/table_object.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/generic_dialog.h"
 #include "ui/generic_dialogs.h"
 #include "ui/screen_fit.h"
@@ -217,7 +217,7 @@ void Tdbf4::order_by_column(int column) {
 void Tdbf4::search() {
   begin_command();
   const int help = ctx_.help_number;
-  ctx_.help_number = kSearchHelp;
+  ctx_.help_number = kHelpTableSearch;
   const auto text = ask_text(this, services_.help, QStringLiteral("Suchbegriff eingeben"), kSearchTextLength,
                              QString::fromStdString(toWindows(ctx_.format, ctx_.tables.last_search_text())));
   ctx_.help_number = help;

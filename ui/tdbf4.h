@@ -10,6 +10,7 @@
 #include "calc/calc_context.h"
 #include "calc/table_browser.h"
 #include "ui/dialog_help.h"
+#include "base/help_numbers.h"
 
 class QAction;
 class QLabel;
@@ -23,8 +24,6 @@ namespace vx11 {
 class TableObject;
 class Tdbf4Model;
 
-// Help topic while the search text is asked for.
-inline constexpr int kSearchHelp = 2450;
 inline constexpr int kSearchTextLength = 50;
 // Asked before "Pack" removes the marked records (code page 850).
 inline constexpr const char* kPackQuestion =

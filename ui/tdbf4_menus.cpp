@@ -8,7 +8,7 @@
 
 #include "calc/table_exchange.h"
 #include "calc/table_object.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/tdbf4.h"
 #include "ui/tdbf4_model.h"
 

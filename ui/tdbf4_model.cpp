@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "calc/table_object.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "project/configuration.h"
-#include "project/identity.h"
+#include "base/identity.h"
 
 class QMainWindow;
 class QWidget;

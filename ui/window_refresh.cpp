@@ -2,7 +2,7 @@
 
 #include "calc/rating.h"
 #include "project/program_state.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/command_groups.h"
 #include "ui/main_window.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

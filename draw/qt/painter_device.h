@@ -17,7 +17,7 @@
 
 #include "draw/qt/pixel_lines.h"
 #include "draw/replay.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 class QPainter;
 

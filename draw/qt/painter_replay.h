@@ -8,7 +8,7 @@
 #include "draw/display_list.h"
 #include "draw/graphics_state.h"
 #include "draw/replay.h"
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 class QPainter;
 

@@ -10,7 +10,7 @@
 #include "draw/connection_drawing.h"
 #include "draw/fatal_notice.h"
 #include "draw/quick_view.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "tests/acceptance/window_fixture.h"
 #include "ui/canvas.h"
 #include "ui/main_window.h"

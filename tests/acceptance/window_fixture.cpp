@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "draw/display_list.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "ui/canvas.h"
 #include "ui/main_window.h"
 

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "project/configuration.h"
-#include "project/identity.h"
+#include "base/identity.h"
 
 namespace vx11::batch {
 

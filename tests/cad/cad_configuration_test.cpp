@@ -1,5 +1,6 @@
 // The CAD settings and the surface state taken from the configuration.
 #include "cad/cad_configuration.h"
+#include "project/configuration.h"
 #include "tests/cad/cad_fixture.h"
 
 namespace vx11::testing {

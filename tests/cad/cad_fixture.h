@@ -14,9 +14,9 @@
 #include "draw/display_list.h"
 #include "draw/graphics_state.h"
 #include "draw/graphics_surface.h"
-#include "report/format_settings.h"
-#include "report/interaction.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/interaction.h"
+#include "base/message_list.h"
 #include "tests/support/drawing_world.h"
 
 namespace vx11::testing {

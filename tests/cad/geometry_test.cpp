@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "draw/geometry.h"
-#include "report/guarded_math.h"
+#include "base/guarded_math.h"
 #include "tests/cad/cad_fixture.h"
 
 namespace vx11::testing {

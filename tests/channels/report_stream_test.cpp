@@ -12,7 +12,7 @@
 
 #include "project/configuration.h"
 #include "report/report_stream.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

@@ -16,8 +16,8 @@
 #include <unistd.h>
 
 #include "project/configuration.h"
-#include "project/paths.h"
-#include "report/format_settings.h"
+#include "base/paths.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 namespace {

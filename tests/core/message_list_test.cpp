@@ -1,4 +1,4 @@
-#include "report/message_list.h"
+#include "base/message_list.h"
 
 #include <gtest/gtest.h>
 

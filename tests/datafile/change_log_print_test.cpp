@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "docu/change_log_print.h"
+#include "project/configuration.h"
+#include "project/session.h"
 #include "tests/datafile/sample_inputs.h"
 
 namespace vx11 {
@@ -104,7 +106,7 @@ TEST_F(ChangeLogPrintout, ShowGoesToTheScreenNamedAfterTheInput) {
   config.temp_folder = ::testing::TempDir();
   Session session;
   session.current_file = "welle";
-  ReportChangeLogPrinter print_out(stream, id, config, session);
+  ReportChangeLogPrinter print_out(stream, id, config, session.current_file);
   print_out.print(doc, true);
   EXPECT_FALSE(cancelled);
   EXPECT_EQ(stream.channel(), kChannelScreen);

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "project/program_state.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

@@ -8,7 +8,7 @@
 #include "calc/diameter_sweep.h"
 #include "calc/key_search.h"
 #include "calc/rating.h"
-#include "report/result_json.h"
+#include "project/result_json.h"
 #include "tests/support/worked_example.h"
 #include "tests/tables/table_fixture.h"
 

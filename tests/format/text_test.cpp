@@ -1,8 +1,8 @@
-#include "report/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
-#include "report/guarded_math.h"
+#include "base/guarded_math.h"
 #include "report/window_copy.h"
 
 namespace vx11 {

@@ -1,4 +1,4 @@
-#include "report/value_lines.h"
+#include "base/value_lines.h"
 
 #include <gtest/gtest.h>
 

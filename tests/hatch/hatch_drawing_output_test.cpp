@@ -5,7 +5,7 @@
 #include "cad/drawing_output.h"
 #include "draw/hatch_contour.h"
 #include "draw/hatch_drawing_output.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "tests/support/drawing_world.h"
 
 namespace vx11 {

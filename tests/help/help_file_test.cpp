@@ -7,8 +7,8 @@
 #include "help/help_settings.h"
 #include "help/help_show.h"
 #include "help_test_support.h"
-#include "report/interaction.h"
-#include "report/text.h"
+#include "base/interaction.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

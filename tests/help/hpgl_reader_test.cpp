@@ -6,7 +6,7 @@
 
 #include "help/hpgl_reader.h"
 #include "help_test_support.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 namespace {

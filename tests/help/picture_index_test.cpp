@@ -6,7 +6,7 @@
 #include "help/picture_print.h"
 #include "help/picture_steps.h"
 #include "help_test_support.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 namespace {

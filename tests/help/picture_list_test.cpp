@@ -4,7 +4,7 @@
 
 #include "help/picture_list.h"
 #include "help_test_support.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 namespace {

@@ -5,13 +5,13 @@
 #include <sstream>
 
 #include "help/help_file.h"
-#include "help/help_numbers.h"
+#include "base/help_numbers.h"
 #include "help/help_paths.h"
 #include "help/help_show.h"
 #include "help/hpgl_reader.h"
 #include "help/picture_index.h"
 #include "help_test_support.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 namespace {

@@ -10,7 +10,7 @@
 #include "draw/replay.h"
 #include "help/help_show.h"
 #include "help/surface_canvas.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "tests/cad/cad_fixture.h"
 
 namespace vx11 {

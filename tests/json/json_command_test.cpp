@@ -18,7 +18,7 @@
 #include <nlohmann/json.hpp>
 
 #include "project/configuration.h"
-#include "project/identity.h"
+#include "base/identity.h"
 #include "tests/json/program_run.h"
 
 namespace vx11::test {

@@ -35,7 +35,7 @@ TEST_F(PredesignTables, DimensionDialogProposalIgnoresKaAndIsConfirmed) {
   browser.confirm();
   EXPECT_EQ(propose_dimension_diameter(ctx), 24);
   ASSERT_EQ(browser.shown.size(), 1u);
-  EXPECT_EQ(browser.shown[0].help_number, kShaftSeriesHelp);
+  EXPECT_EQ(browser.shown[0].help_number, kHelpShaftSeriesTable);
   browser.cancel();
   EXPECT_EQ(propose_dimension_diameter(ctx), std::nullopt);
   EXPECT_FALSE(rec.cancelled);
@@ -99,7 +99,7 @@ TEST_F(PredesignTables, OkStoresEditsAndTakesTheConfirmedRow) {
   ASSERT_EQ(browser.shown.size(), 1u);
   EXPECT_EQ(browser.shown[0].caption, "Scheibenfeder nach DIN 6888   ");
   EXPECT_EQ(browser.shown[0].mode, BrowseMode::Select);
-  EXPECT_EQ(browser.shown[0].help_number, kKeyTableHelp);
+  EXPECT_EQ(browser.shown[0].help_number, kHelpKeyTable);
 }
 
 TEST_F(PredesignTables, CancelledBrowserKeepsTheKeyAndCloses) {

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "rating_fixture.h"
-#include "report/guarded_math.h"
+#include "base/guarded_math.h"
 
 namespace vx11::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "printout_fixture.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

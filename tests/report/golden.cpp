@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "report/text.h"
+#include "base/text.h"
 #include "test_support.h"
 
 namespace vx11::test {

@@ -12,7 +12,7 @@
 #include "calc/table_object.h"
 #include "printout_fixture.h"
 #include "report/result_report.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "tests/tables/table_maker.h"
 
 namespace vx11 {

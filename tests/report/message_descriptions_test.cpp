@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "project/configuration.h"
 #include "test_support.h"
 
 namespace vx11 {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "project/identity.h"
+#include "base/identity.h"
 #include "worked_example.h"
 
 namespace vx11 {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "calc/rating.h"
-#include "report/guarded_math.h"
+#include "base/guarded_math.h"
 #include "report/message_descriptions.h"
-#include "report/message_list.h"
+#include "base/message_list.h"
 #include "test_support.h"
 #include "worked_example.h"
 

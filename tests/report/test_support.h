@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11::test {
 

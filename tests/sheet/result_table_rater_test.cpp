@@ -8,7 +8,7 @@
 #include "calc/table_object.h"
 #include "docu/documentation.h"
 #include "project/input_data.h"
-#include "report/result_table_rater.h"
+#include "project/result_table_rater.h"
 #include "sheet_helpers.h"
 
 namespace vx11 {

@@ -9,11 +9,11 @@
 #include <sys/stat.h>
 #include <utime.h>
 
-#include "report/format.h"
+#include "base/format.h"
 #include "report/result_table.h"
 #include "report/result_table_sort.h"
 #include "sheet_helpers.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

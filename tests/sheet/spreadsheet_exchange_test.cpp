@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "report/spreadsheet_exchange.h"
+#include "project/configuration.h"
 #include "report/spreadsheet_reader.h"
 #include "sheet_helpers.h"
 

@@ -5,7 +5,7 @@
 
 #include "report/spreadsheet_reader.h"
 #include "sheet_helpers.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

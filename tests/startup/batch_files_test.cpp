@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "project/output_name.h"
+#include "base/output_name.h"
 #include "project/private_temp_folder.h"
 
 namespace vx11 {

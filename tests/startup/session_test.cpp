@@ -1,5 +1,5 @@
 #include "project/session.h"
-#include "report/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

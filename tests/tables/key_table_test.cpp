@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "table_fixture.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {
@@ -40,7 +40,7 @@ TEST_F(KeyTableTest, SelectionCopiesTheConfirmedRow) {
   select_key_size(ctx, 1);
   ASSERT_EQ(browser.shown.size(), 1u);
   EXPECT_EQ(browser.shown[0].caption, "Scheibenfedern nach DIN 6888   ");
-  EXPECT_EQ(browser.shown[0].help_number, kKeyTableHelp);
+  EXPECT_EQ(browser.shown[0].help_number, kHelpKeyTable);
   EXPECT_EQ(browser.opened_on[0], 1);
   EXPECT_FALSE(rec.cancelled);
   EXPECT_EQ(rec.key_row_number, 4);
@@ -220,7 +220,7 @@ TEST_F(KeyTableTest, RoundingWithTheBrowser) {
   browser.confirm();
   EXPECT_EQ(round_to_shaft_series(ctx, 1, 34.2L), 35);
   EXPECT_EQ(browser.shown[0].caption, "Wellendurchmesser   ");
-  EXPECT_EQ(browser.shown[0].help_number, kShaftSeriesHelp);
+  EXPECT_EQ(browser.shown[0].help_number, kHelpShaftSeriesTable);
   EXPECT_EQ(tables.field_text(1), "");  // closed afterwards
   const int on = browser.opened_on[0];
   browser.confirm(on + 1);

@@ -1,6 +1,6 @@
 #include "calc/materials.h"
 
-#include "report/format.h"
+#include "base/format.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST_F(MaterialsTest, TypeThreeGivesEachPartItsOwnFactors) {
     EXPECT_EQ(rec.support_factor_fs[slot], c.fs);
     EXPECT_EQ(rec.hardness_factor_fh[slot], c.fh);
     EXPECT_EQ(browser.shown.back().caption, std::string("Werkstoff ") + kPartNames[slot] + "   ");
-    EXPECT_EQ(browser.shown.back().help_number, kMaterialTableHelp);
+    EXPECT_EQ(browser.shown.back().help_number, kHelpMaterialTable);
   }
   EXPECT_EQ(tables.type_row.type_number, 3);
   EXPECT_EQ(tables.type_row.group_name, "Einsatzstahl geh\x84rt.");  // code page 850
@@ -150,7 +150,7 @@ TEST_F(MaterialsTest, TableMenuEntries) {
   show_type_table(ctx, 1);
   EXPECT_EQ(tables.type_row.type_number, 10);
   EXPECT_EQ(tables.type_row.factors, (std::array<Real, 6>{1.0L, 1.0L, 1.2L, 1.15L, 1.5L, 1.15L}));
-  EXPECT_EQ(browser.shown.back().help_number, kTypeTableHelp);
+  EXPECT_EQ(browser.shown.back().help_number, kHelpMaterialTypeTable);
   EXPECT_EQ(browser.shown.back().caption, "Werkstoffgruppen mit fH und fS   ");
 }
 

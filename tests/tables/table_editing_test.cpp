@@ -4,7 +4,7 @@
 
 #include "calc/table_exchange.h"
 #include "table_fixture.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "report/format.h"
+#include "base/format.h"
 #include "table_fixture.h"
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 namespace {

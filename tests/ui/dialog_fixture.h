@@ -13,7 +13,7 @@
 
 #include "calc/table_browser.h"
 #include "project/program_state.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/report_outlets.h"
 #include "ui/dialog_help.h"
 

@@ -6,7 +6,7 @@
 #include <QTableWidget>
 
 #include "docu/documentation_edit.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/qt_test_support.h"
 

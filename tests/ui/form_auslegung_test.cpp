@@ -6,9 +6,9 @@
 #include <QTableWidget>
 
 #include "calc/rating.h"
-#include "report/format.h"
+#include "base/format.h"
 #include "report/json_text.h"
-#include "report/result_json.h"
+#include "project/result_json.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/qt_test_support.h"
 

@@ -14,7 +14,7 @@
 #include <fstream>
 #include <set>
 
-#include "report/format.h"
+#include "base/format.h"
 #include "report/spreadsheet_exchange.h"
 #include "report/spreadsheet_reader.h"
 #include "tests/ui/qt_test_support.h"

@@ -173,8 +173,8 @@ TEST_F(LoadsDialog, HelpButtonsUseTheirContexts) {
     EXPECT_EQ(w->findChild<QPushButton*>("Button_helppicture"), nullptr);
     for (const char* b : {"Button_help", "Button_ka", "Button_fw", "Button_fl"}) click(w, b);
   }));
-  EXPECT_EQ(numbers, (std::vector<int>{kLoadDialogHelp, kKaPictureHelp, kFwPictureHelp, kFlPictureHelp}));
-  EXPECT_EQ(state->help_number, kLoadDialogHelp);
+  EXPECT_EQ(numbers, (std::vector<int>{kHelpLoads, kHelpPictureKA, kHelpPictureFW, kHelpPictureFL}));
+  EXPECT_EQ(state->help_number, kHelpLoads);
   EXPECT_FALSE(state->rec.cancelled);
 }
 

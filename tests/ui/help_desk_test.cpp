@@ -15,7 +15,7 @@
 #include <filesystem>
 
 #include "draw/replay.h"
-#include "help/help_numbers.h"
+#include "base/help_numbers.h"
 #include "tests/ui/help_fixture.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/canvas.h"

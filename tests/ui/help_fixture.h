@@ -13,7 +13,7 @@
 #include "draw/graphics_state.h"
 #include "draw/graphics_surface.h"
 #include "project/program_state.h"
-#include "report/interaction.h"
+#include "base/interaction.h"
 #include "report/report_outlets.h"
 #include "ui/qt_interaction.h"
 

@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "project/printouts.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "tests/ui/help_fixture.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/command_groups.h"

@@ -19,7 +19,7 @@
 
 #include "calc/dbf_table.h"
 #include "draw/mapping.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "tests/ui/print_fixture.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/print_info.h"
@@ -197,7 +197,7 @@ TEST_F(PrintTest, SetupFromTheTableFillsTheControlsAndIsRemembered) {
   EXPECT_TRUE(checked(&d, "CheckBox_anpassen"));
   EXPECT_TRUE(checked(&d, "CheckBox_umrandung"));
   ASSERT_EQ(browser.shown.size(), 1u);
-  EXPECT_EQ(browser.shown[0].help_number, kHelpPrintSetups);
+  EXPECT_EQ(browser.shown[0].help_number, kHelpPrintSetupTable);
   EXPECT_FALSE(state->tables.is_open());
   d.take_setup();  // the next choice opens on the remembered row
   ASSERT_EQ(browser.opened_on.size(), 2u);

@@ -6,7 +6,7 @@
 
 #include "docu/documentation.h"
 #include "project/input_data.h"
-#include "report/text.h"
+#include "base/text.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/docu_dialogs.h"

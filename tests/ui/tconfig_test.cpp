@@ -12,8 +12,8 @@
 #include <fstream>
 #include <numbers>
 
-#include "project/paths.h"
-#include "report/format.h"
+#include "base/paths.h"
+#include "base/format.h"
 #include "tests/ui/dialog_fixture.h"
 #include "tests/ui/qt_test_support.h"
 

@@ -146,7 +146,7 @@ TEST_F(Tdbf4Test, SearchAndSearchNext) {
   });
   help = 77;
   w.search();  // "e" without regard to case: Zahnrad has none, Welle is the first
-  EXPECT_EQ(help_while_asking, kSearchHelp);
+  EXPECT_EQ(help_while_asking, kHelpTableSearch);
   EXPECT_EQ(help, 77);
   EXPECT_EQ(max_length, kSearchTextLength);
   EXPECT_EQ(w.current_record(), 2);

@@ -10,8 +10,8 @@
 
 #include "calc/rating.h"
 #include "draw/display_list.h"
-#include "help/help_numbers.h"
-#include "report/text.h"
+#include "base/help_numbers.h"
+#include "base/text.h"
 #include "tests/ui/help_fixture.h"
 #include "tests/ui/qt_test_support.h"
 #include "tests/ui/window_fixture.h"
@@ -132,12 +132,12 @@ TEST_F(WindowHelpBoxes, AHelpTextLongerThanOneConvertedTextShowsWhole) {
     if (auto* l = d->findChild<QLabel*>("qt_msgbox_label")) box = l->text();
     test::reject(d);
   }});
-  desk.show_help(kHelpPrintDialog, HelpMode::TextOnly);
+  desk.show_help(kHelpPrintSetup, HelpMode::TextOnly);
   EXPECT_EQ(driver.steps_run(), 1);
   const QString end = QString::fromUtf8("von dort wieder übernehmen.");
   EXPECT_TRUE(box.startsWith(QString::fromUtf8("Druckeinstellung der Zeichnung: Maßstab"))) << box.toStdString();
   EXPECT_TRUE(box.contains(end)) << box.toStdString();
-  EXPECT_TRUE(desk.tooltip(kHelpPrintDialog).contains(end));
+  EXPECT_TRUE(desk.tooltip(kHelpPrintSetup).contains(end));
 }
 
 class WindowStartView : public test::WindowTest {};

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/connection_record.h"
-#include "report/format_settings.h"
+#include "base/real.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

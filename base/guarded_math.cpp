@@ -1,4 +1,4 @@
-#include "report/guarded_math.h"
+#include "base/guarded_math.h"
 
 #include <cmath>
 #include <string>

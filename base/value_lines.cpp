@@ -1,10 +1,10 @@
-#include "report/value_lines.h"
+#include "base/value_lines.h"
 
 #include <cmath>
 #include <limits>
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -1,4 +1,4 @@
-#include "project/paths.h"
+#include "base/paths.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,8 +1,8 @@
-#include "report/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 
-#include "report/format.h"
+#include "base/format.h"
 
 namespace vx11 {
 

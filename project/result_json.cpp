@@ -1,6 +1,6 @@
-#include "report/result_json.h"
+#include "project/result_json.h"
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

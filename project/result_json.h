@@ -9,9 +9,9 @@
 #include "calc/key_search.h"
 #include "calc/permissible_torques.h"
 #include "docu/documentation.h"
-#include "project/identity.h"
+#include "base/identity.h"
 #include "report/json_text.h"
-#include "report/message_list.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 

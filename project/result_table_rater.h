@@ -6,10 +6,10 @@
 
 #include "calc/table_object.h"
 #include "docu/documentation.h"
-#include "project/identity.h"
+#include "base/identity.h"
 #include "project/session.h"
-#include "report/format_settings.h"
-#include "report/message_list.h"
+#include "base/format_settings.h"
+#include "base/message_list.h"
 #include "report/result_table.h"
 
 namespace vx11 {

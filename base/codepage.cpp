@@ -2,7 +2,7 @@
 #include <array>
 #include <cstdint>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

@@ -1,11 +1,11 @@
-#include "report/format.h"
+#include "base/format.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

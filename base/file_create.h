@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 namespace vx11 {
 

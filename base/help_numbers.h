@@ -3,19 +3,18 @@
 
 #include <array>
 
-#include "draw/connection_drawing.h"
-#include "report/message_browser.h"
-#include "report/report_stream.h"
-
 namespace vx11 {
 
 // Shared help file (below 4000).
 inline constexpr int kHelpLoads = 1000;
 inline constexpr int kHelpPrintSetup = 1030;
 inline constexpr int kHelpPrintSetupTable = 1040;
-// 1050, 1060, 1070: kHelpChannelChoice, kHelpTextPrinter, kHelpOutputFile of the report stream.
+// The report stream's questions: the channel, the text printer, the output file.
+inline constexpr int kHelpChannelChoice = 1050;
+inline constexpr int kHelpTextPrinter = 1060;
+inline constexpr int kHelpOutputFile = 1070;
 inline constexpr int kHelpUserFolder = 1120;
-// 1210: kHelpMessageChoice of the message browsing.
+inline constexpr int kHelpMessageChoice = 1210;
 inline constexpr int kHelpWorkingFolder = 1605;
 inline constexpr int kHelpMessageDescription = 1970;
 inline constexpr int kHelpMessageList = 2070;
@@ -48,7 +47,7 @@ inline constexpr int kHelpYieldStress = 5310;
 inline constexpr int kHelpMaterialNumber = 5340;
 inline constexpr int kHelpSupportFactor = 5400;
 inline constexpr int kHelpHardnessFactor = 5410;
-// 8270: kHelpDrawingChoice of the drawings.
+inline constexpr int kHelpDrawingChoice = 8270;  // the view choice of the drawings
 inline constexpr int kHelpMaterialTable = 9500;
 inline constexpr int kHelpKeyTable = 9510;
 inline constexpr int kHelpMaterialTypeTable = 9520;

@@ -1,4 +1,4 @@
-#include "report/result_table_rater.h"
+#include "project/result_table_rater.h"
 
 #include "calc/rating.h"
 #include "docu/documentation.h"

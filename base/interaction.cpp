@@ -1,8 +1,8 @@
-#include "report/interaction.h"
+#include "base/interaction.h"
 
 #include <iostream>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace vx11 {
 

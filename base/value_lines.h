@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "calc/connection_record.h"
-#include "report/format_settings.h"
+#include "base/real.h"
+#include "base/format_settings.h"
 
 namespace vx11 {
 

@@ -1,9 +1,9 @@
-#include "project/file_create.h"
+#include "base/file_create.h"
 
 #include <cerrno>
 
-#include "project/safe_file.h"
-#include "report/text.h"
+#include "base/safe_file.h"
+#include "base/text.h"
 
 namespace vx11 {
 

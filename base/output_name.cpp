@@ -1,4 +1,4 @@
-#include "project/output_name.h"
+#include "base/output_name.h"
 
 #include <filesystem>
 #include <system_error>

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "calc/connection_record.h"
-#include "report/message_list.h"
+#include "base/real.h"
+#include "base/message_list.h"
 
 namespace vx11 {
 
