@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "vx11/install_layout.h"
+
 namespace vx11 {
 
 namespace fs = std::filesystem;
@@ -13,8 +15,9 @@ namespace fs = std::filesystem;
 using WindowEntry = int (*)(int argc, char** argv);
 
 std::vector<fs::path> window_module_candidates(const fs::path& executable) {
-  const fs::path lib = executable.parent_path().parent_path() / "lib";
-  return {lib / "vx11" / kWindowModuleFile, lib / kWindowModuleFile};
+  const fs::path bin = executable.parent_path();
+  return {(bin / kModuleFolderFromBin / kWindowModuleFile).lexically_normal(),
+          (bin / kLibFolderFromBin / kWindowModuleFile).lexically_normal()};
 }
 
 fs::path running_executable() {

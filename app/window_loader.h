@@ -13,7 +13,7 @@ inline constexpr const char* kWindowModuleFile = "vx11_ui.so";
 inline constexpr const char* kWindowEntryPoint = "vx11_window_main";
 
 // Where the module is looked for, in order: <bin>/../lib/vx11/ (installed), then <bin>/../lib/
-// (the build tree).
+// (the build tree); the folders follow the install directories the build was configured with.
 std::vector<std::filesystem::path> window_module_candidates(const std::filesystem::path& executable);
 // The running program (/proc/self/exe); empty when it cannot be read.
 std::filesystem::path running_executable();

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "vx11/install_layout.h"
+
 namespace vx11 {
 
 namespace {
@@ -24,13 +26,13 @@ std::string with_slash(std::string_view folder) {
 std::string program_data_folder(std::string_view executable) {
   namespace fs = std::filesystem;
   const fs::path bin = fs::path(executable).parent_path();
-  return with_slash((bin.parent_path() / "share" / "vx11").generic_string());
+  return with_slash((bin / kDataFolderFromBin).lexically_normal().generic_string());
 }
 
 std::string program_data_folder() {
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return with_slash(current_folder() + "share/vx11");
+  if (ec) return with_slash(current_folder() + kDataFolderFromPrefix);
   return program_data_folder(exe.generic_string());
 }
 

@@ -1,11 +1,18 @@
 # Shared build rules: warnings, sanitizers and the layer libraries.
 
+# Warnings stop the build only when asked (CI does): another compiler version's false positive
+# must not break a packager's build.
+option(VX11_WERROR "Treat compiler warnings as errors" OFF)
+
 function(vx11_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
-  # The project is held warning-free by the normal build; clang's other warnings in the fuzz
-  # build are shown but do not stop it.
-  if(VX11_FUZZ)
-    target_compile_options(${target} PRIVATE -Wno-error)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  # GCC 12 at -O3 warns about overlapping copies inside libstdc++'s own string concatenation
+  # ("x" + std::string); a known false positive of that compiler, gone in GCC 13.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
+  if(VX11_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
   endif()
 endfunction()
 

@@ -40,7 +40,7 @@ bool readField(const std::string& line, std::size_t& pos, std::string& field) {
 const char* const kActionTexts[kPictureActionCount] = {
     "-----  Erweitern  -----",
     "-----  L\x94schen  -----",
-    "-----  \x8E" "ndern  ------",
+    "-----  \x8Endern  ------",
     "-----  Einf\x81gen ------",
     "-----  HP-GL/2 drucken/plotten  ------",
 };

@@ -122,7 +122,10 @@ std::string resolve(const std::string& base_folder, std::string target) {
     at = slash + 1;
   }
   std::string out;
-  for (const auto& p : parts) out += (out.empty() ? "" : "/") + p;
+  for (const auto& p : parts) {
+    if (!out.empty()) out += '/';
+    out += p;
+  }
   return out;
 }
 

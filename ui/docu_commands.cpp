@@ -77,7 +77,7 @@ void install_docu_commands(Thh& window, ProgramState& state) {
   const std::pair<Command, Op> log[] = {{Command::DocShowChanges, Op::Show}, {Command::DocPrintChanges, Op::Print},
                                         {Command::DocNewChange, Op::New},     {Command::DocModifyChange, Op::Edit},
                                         {Command::DocDeleteChange, Op::Delete}};
-  for (const auto& [command, op] : log) w.set_handler(command, [&w, &st, op] { change_log_command(w, st, op); });
+  for (const auto& [command, op] : log) w.set_handler(command, [&w, &st, op = op] { change_log_command(w, st, op); });
   const Command documents[] = {Command::Document1, Command::Document2, Command::Document3, Command::Document4,
                                Command::Document5};
   for (int k = 1; k <= 5; ++k) w.set_handler(documents[k - 1], [&st, k] { start_document(st, k); });

@@ -35,7 +35,7 @@ TEST_F(LoadsDialog, TypedNumbersGoIntoTheirFields) {
   for (const auto& c : cases) {
     for (const auto& [typed, stored] : {std::pair{"12,5", 12.5L}, {" 7.25 ", 7.25L}, {"+3", 3.0L}}) {
       state->rec.cancelled = true;
-      EXPECT_TRUE(open([&](QWidget* w) { retype(w, c.edit, typed); }));
+      EXPECT_TRUE(open([&, typed = typed](QWidget* w) { retype(w, c.edit, typed); }));
       EXPECT_EQ(state->rec.*c.field, stored) << c.edit << " " << typed;
       EXPECT_FALSE(state->rec.cancelled);
     }
