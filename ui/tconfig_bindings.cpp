@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "base/format.h"
 #include "base/text.h"
 #include "project/program_state.h"
 #include "ui/dialog_widgets.h"

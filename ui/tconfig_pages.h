@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "base/format.h"
+#include "base/format_settings.h"
 #include "base/real.h"
 
 class QPushButton;
