@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <type_traits>
 
+#include "cad/block_files.h"
 #include "cad/cad_numbers.h"
 #include "draw/geometry.h"
 #include "base/file_create.h"
 #include "base/output_name.h"
+#include "base/paths.h"
 #include "base/safe_file.h"
 #include "base/format.h"
 #include "base/guarded_math.h"
@@ -21,11 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // The folder of the running program, where zeichnr is installed beside it.
-std::string programFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.parent_path().string();
-}
+std::string programFolder() { return fs::path(running_executable()).parent_path().string(); }
 
 constexpr int kMaxBlockDepth = 4;
 constexpr int kDimensionPen = 3;
@@ -33,14 +31,6 @@ constexpr int kFramePen = 19;
 constexpr int kFooterPen = 30;
 constexpr const char* kPlusMinus = "\xF1";  // code page 850
 constexpr const char* kIoError = "I/O-Error 101";
-
-Real rad(Real deg) { return deg * kPi / 180; }
-Real deg(Real r) { return r * 180 / kPi; }
-
-std::string withSeparator(std::string folder) {
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  return folder;
-}
 
 }  // namespace
 
@@ -55,10 +45,7 @@ std::tm DrawingOutput::now() const {
 }
 
 std::string DrawingOutput::blockFilePath(std::string_view name) const {
-  // A name read from a block file must not lead out of the temporary folder.
-  std::string safe(name);
-  std::replace(safe.begin(), safe.end(), '/', '_');
-  return withSeparator(c_.cad.temp_folder) + "$" + safe + ".dx$";
+  return temporary_block_file(c_.cad.temp_folder, name);
 }
 
 void DrawingOutput::fail(const std::string& message) {
@@ -190,7 +177,7 @@ void DrawingOutput::OpenOutput(int code) {
     return;
   }
   if (code == kOutPlot) {
-    file_name_ = withSeparator(plotFolder()) + "zeichnr.dxf";
+    file_name_ = with_slash(plotFolder()) + "zeichnr.dxf";
     c_.surface.view().showStatus(file_name_ + " wird geplottet..");
   } else if (!chooseFile(code)) {
     c_.cancelled = true;
@@ -256,12 +243,7 @@ void DrawingOutput::CloseOutput() {
     case kOutScreen: {
       c_.surface.view().repaint();
       c_.surface.SetOldCursor();
-      std::error_code ec;
-      for (fs::directory_iterator it(c_.cad.temp_folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const std::string n = it->path().filename().string();
-        std::error_code removed;
-        if (n.size() > 4 && n.front() == '$' && n.ends_with(".dx$")) fs::remove(it->path(), removed);
-      }
+      remove_temporary_block_files(c_.cad.temp_folder);
       break;
     }
     default:
@@ -368,8 +350,8 @@ void DrawingOutput::arc(Real x, Real y, Real a1, Real a2, Real r) {
   element(
       [&](auto& w) {
         if constexpr (std::is_same_v<std::decay_t<decltype(w)>, IgesWriter>)
-          w.arc(x, y, x + r * std::cos(rad(a1)), y + r * std::sin(rad(a1)), x + r * std::cos(rad(a2)),
-                y + r * std::sin(rad(a2)));
+          w.arc(x, y, x + r * std::cos(toRadians(a1)), y + r * std::sin(toRadians(a1)), x + r * std::cos(toRadians(a2)),
+                y + r * std::sin(toRadians(a2)));
         else
           w.arc(x, y, a1, a2, r);
       },
@@ -463,7 +445,7 @@ void DrawingOutput::PolylineVertex(Real x, Real y, Real a) {
     } else {
       ArcGeometry g;
       if (GetArcCenter(c_.messages, c_.format, cur_x_, cur_y_, x, y, previous_arc_, g))
-        arc(g.xm, g.ym, deg(g.phi1), deg(g.phi2), g.r);
+        arc(g.xm, g.ym, toDegrees(g.phi1), toDegrees(g.phi2), g.r);
     }
   }
   ++vertex_counter_;
@@ -502,8 +484,8 @@ void DrawingOutput::DrawRoundRect(Real x1, Real y1, Real x2, Real y2, Real R) {
 void DrawingOutput::DrawArrow(Real x, Real y, Real d) {
   const Real l = 3.5L * ds_;
   auto at = [&](Real a, Real& px, Real& py) {
-    px = x + l * std::cos(rad(a));
-    py = y + l * std::sin(rad(a));
+    px = x + l * std::cos(toRadians(a));
+    py = y + l * std::sin(toRadians(a));
   };
   Real x2, y2, x3, y3, x4, y4;
   at(d + 10, x2, y2);
@@ -593,8 +575,8 @@ void DrawingOutput::DimLeader(Real x, Real y, Real a, std::string_view text, std
   if (idle()) return;
   SetPen(kDimensionPen);
   DrawArrow(x, y, a);
-  const Real kx = x + 5 * ds_ * std::sin(rad(a));
-  const Real ky = y + 5 * ds_ * std::cos(rad(a));
+  const Real kx = x + 5 * ds_ * std::sin(toRadians(a));
+  const Real ky = y + 5 * ds_ * std::cos(toRadians(a));
   DrawLine(x, y, kx, ky);
   SetCadTextStyle(2, 0, 3.5L * ds_, 2.5L * ds_);
   const Real n = static_cast<Real>(text.size());
@@ -607,7 +589,7 @@ void DrawingOutput::DimLeader(Real x, Real y, Real a, std::string_view text, std
 void DrawingOutput::DimRadius(Real cx, Real cy, Real a, Real r) {
   if (idle()) return;
   SetPen(kDimensionPen);
-  const Real c = std::cos(rad(a)), s = std::sin(rad(a));
+  const Real c = std::cos(toRadians(a)), s = std::sin(toRadians(a));
   const Real px = cx + r * c, py = cy + r * s;
   DrawArrow(px, py, a + 180);
   const Real l = std::min(30 * ds_, r);
@@ -903,7 +885,7 @@ void DrawingOutput::drawEntity(const BlockEntity& e) {
         }
         ArcGeometry g;
         if (GetArcCenter(c_.messages, c_.format, a.x, a.y, b.x, b.y, turn * 4 * std::atan(v[i].bulge), g))
-          s.Arc(g.xm, g.ym, deg(g.phi1), deg(g.phi2), g.r);
+          s.Arc(g.xm, g.ym, toDegrees(g.phi1), toDegrees(g.phi2), g.r);
       }
       if ((e.flags & 1) && v.size() > 1) {
         const auto a = place(v.back().x, v.back().y), b = place(v.front().x, v.front().y);
