@@ -21,7 +21,7 @@ class PlotTarget : public DxfTarget {
   Links links() const override { return Links::Replace; }
   // The file can take lines only in its entities section, and refer only to blocks it defines.
   SheetMarks marks() const override {
-    return {SheetMarks::Frame::WithEntities, false, true, true};
+    return {SheetMarks::Frame::WithEntities, /*footer=*/false, /*logos=*/true, /*defined_logos_only=*/true};
   }
 
  private:

@@ -20,7 +20,9 @@ class ScreenTarget : public OutputTarget {
   // Also deletes the block files of the run.
   void close() override;
   bool good() const override { return blocks_.good(); }
-  SheetMarks marks() const override { return {SheetMarks::Frame::WithHeader, true, true, false}; }
+  SheetMarks marks() const override {
+    return {SheetMarks::Frame::WithHeader, /*footer=*/true, /*logos=*/true, /*defined_logos_only=*/false};
+  }
   Real fontWidthFactor() const override;
 
   void header(Real x1, Real y1, Real x2, Real y2) override { c_.surface.Header(x1, y1, x2, y2); }
