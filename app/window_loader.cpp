@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/paths.h"
 #include "vx11/install_layout.h"
 
 namespace vx11 {
@@ -18,12 +19,6 @@ std::vector<fs::path> window_module_candidates(const fs::path& executable) {
   const fs::path bin = executable.parent_path();
   return {(bin / kModuleFolderFromBin / kWindowModuleFile).lexically_normal(),
           (bin / kLibFolderFromBin / kWindowModuleFile).lexically_normal()};
-}
-
-fs::path running_executable() {
-  std::error_code ec;
-  fs::path p = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? fs::path() : p;
 }
 
 int run_window_module(const std::vector<fs::path>& candidates, int argc, char** argv, std::ostream& err) {

@@ -15,8 +15,6 @@ inline constexpr const char* kWindowEntryPoint = "vx11_window_main";
 // Where the module is looked for, in order: <bin>/../lib/vx11/ (installed), then <bin>/../lib/
 // (the build tree); the folders follow the install directories the build was configured with.
 std::vector<std::filesystem::path> window_module_candidates(const std::filesystem::path& executable);
-// The running program (/proc/self/exe); empty when it cannot be read.
-std::filesystem::path running_executable();
 
 // Whether a window can be shown: a display is named (DISPLAY or WAYLAND_DISPLAY), or
 // QT_QPA_PLATFORM names a platform that needs none (offscreen, minimal, vnc, linuxfb, eglfs, ...).

@@ -29,11 +29,16 @@ std::string program_data_folder(std::string_view executable) {
   return with_slash((bin / kDataFolderFromBin).lexically_normal().generic_string());
 }
 
-std::string program_data_folder() {
+std::string running_executable() {
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return with_slash(current_folder() + kDataFolderFromPrefix);
-  return program_data_folder(exe.generic_string());
+  return ec ? std::string() : exe.generic_string();
+}
+
+std::string program_data_folder() {
+  const std::string exe = running_executable();
+  if (exe.empty()) return with_slash(current_folder() + kDataFolderFromPrefix);
+  return program_data_folder(exe);
 }
 
 std::string temporary_folder() {

@@ -9,6 +9,9 @@ namespace vx11 {
 // The folder with "/" at its end; the empty text (the current folder) stays empty.
 std::string with_slash(std::string_view folder);
 
+// The running program (/proc/self/exe); empty when it cannot be read.
+std::string running_executable();
+
 // The installed data folder beside the executable, <bin>/../share/vx11/ with the default install
 // directories (the build tree has the same layout). The overload takes the executable's path; the other reads /proc/self/exe.
 std::string program_data_folder(std::string_view executable);

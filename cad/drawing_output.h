@@ -14,9 +14,12 @@
 #include <vector>
 
 #include "cad/block_file.h"
+#include "cad/cad_context.h"
 #include "cad/cad_settings.h"
+#include "cad/dimensioning.h"
 #include "cad/dxf_writer.h"
 #include "cad/iges_writer.h"
+#include "cad/output_target.h"
 #include "cad/plot_command.h"
 #include "cad/process_start.h"
 #include "cad/text_listing.h"
@@ -29,22 +32,9 @@
 
 namespace vx11 {
 
-enum OutputCode : int { kOutAsk = 0, kOutDxf = 1, kOutIges = 2, kOutScreen = 3, kOutPlot = 4, kOutListing = 5 };
-
-// What the output layer reaches besides its arguments.
-struct CadContext {
-  CadSettings& cad;
-  const FormatSettings& format;
-  MessageList& messages;
-  Interaction& ui;
-  bool& cancelled;
-  GraphicsSurface& surface;
-  CommandLineStarter& starter;
-  PlotDialog* plot_dialog = nullptr;  // the plot configuration dialog, when there is a window
-};
-
-// The output layer of the run: the drawings' entity sink, routed to the chosen output.
-class DrawingOutput : public EntitySink {
+// The output layer of the run: the drawings' entity sink. It keeps the drawing's state (origin, pen,
+// text style, current point) and hands the elements to the target of the chosen output.
+class DrawingOutput : public EntitySink, private DimensionCanvas {
  public:
   explicit DrawingOutput(CadContext ctx) : c_(ctx) {}
   ~DrawingOutput() override;
@@ -88,7 +78,7 @@ class DrawingOutput : public EntitySink {
   void PolylineVertex(Real x, Real y, Real arc_angle) override;
   void EndPolyline() override;
   void DrawRoundRect(Real x1, Real y1, Real x2, Real y2, Real radius) override;
-  void DrawArrow(Real x, Real y, Real direction);
+  void DrawArrow(Real x, Real y, Real direction) override;
 
   void DimHorizontal(Real x1, Real y1, Real x2, Real y2, Real yd, std::string_view text, std::string_view upper,
                      std::string_view lower) override;
@@ -110,45 +100,30 @@ class DrawingOutput : public EntitySink {
   std::string blockFilePath(std::string_view name) const;
 
  private:
-  struct Transform {
-    Real x = 0, y = 0, rotation = 0, sx = 1, sy = 1;
-  };
-
   bool idle() const { return code_ == 0 || c_.cancelled; }
   const std::string& plotFolder() const { return c_.cad.plot_folder.empty() ? c_.cad.temp_folder : c_.cad.plot_folder; }
-  bool dxfLike() const { return code_ == kOutDxf || code_ == kOutPlot; }
-  bool toBlockFile() const { return code_ == kOutScreen && block_dxf_ != nullptr; }
   void reset();
   void begin(int code, std::ostream* out, std::iostream* scratch);
+  std::unique_ptr<OutputTarget> makeTarget(int code, std::ostream* out, std::iostream* scratch);
   std::tm now() const;
-  bool chooseFile(int code);
-  bool choosePlotLine();
-  void fail(const std::string& message);
   void checkStreams();
   void closeFiles();
   void writeFile();
   void drawFrame();
 
-  // One element to the writer of the output (the DXF writer of an open screen block included), or
-  // onto the screen surface; then the stream check.
-  template <class ToWriter, class ToScreen>
-  void element(ToWriter to_writer, ToScreen to_screen);
-  // Elements after the origin offset.
+  // Elements after the origin offset, then the stream check.
   void line(Real x1, Real y1, Real x2, Real y2);
   void arc(Real x, Real y, Real a1, Real a2, Real r);
-  void screenPen(int p);
-  int screenLineWidth(int p) const;
   CadTextStyle textStyle() const { return {height_, width_factor_, angle_, 0}; }
-  void tolerances(Real along, Real base, bool vertical, std::string_view upper, std::string_view lower);
-  Real textRoom(std::string_view text, std::string_view upper, std::string_view lower);
 
-  // Screen expansion of block files.
-  void expand(std::string_view name, Real x, Real y, Real rotation, Real sx, Real sy);
-  void drawEntity(const BlockEntity& e);
-  int penOfLayer(std::string_view layer) const;
+  // What the dimensions are drawn with.
+  Real dimensionScale() const override { return ds_; }
+  Real textWidthFactor() const override { return width_factor_; }
+  Real fontWidthFactor() const override { return target_->fontWidthFactor(); }
 
   CadContext c_;
   int code_ = 0;
+  std::unique_ptr<OutputTarget> target_;  // there while code_ is not 0
   std::string file_name_;
   // A file output is gathered in memory and replaces an older file of its name only when it is
   // complete; the IGES parameter records wait in memory until they are appended.
@@ -156,11 +131,6 @@ class DrawingOutput : public EntitySink {
   std::unique_ptr<std::stringstream> scratch_;
   bool written_ = false;
   std::ostream* out_ = nullptr;
-  std::unique_ptr<DxfWriter> dxf_;
-  std::unique_ptr<IgesWriter> iges_;
-  std::unique_ptr<TextListing> listing_;
-  std::unique_ptr<std::ofstream> block_file_;
-  std::unique_ptr<DxfWriter> block_dxf_;
   std::vector<std::string> defined_blocks_;
   std::string plot_line_;
 
@@ -172,12 +142,8 @@ class DrawingOutput : public EntitySink {
   Real cur_x_ = 0, cur_y_ = 0;
   int vertex_counter_ = 1;
   Real previous_arc_ = 0;
-  bool recording_ = false;
-  bool entities_open_ = false;
-  int depth_ = 0;
   bool io_failed_ = false;
   bool frame_pending_ = false;
-  Transform transform_;
   Real fx1_ = 0, fy1_ = 0, fx2_ = 0, fy2_ = 0;
 };
 

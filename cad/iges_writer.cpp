@@ -147,7 +147,7 @@ void IgesWriter::text(std::string_view s, Real x, Real y, const CadTextStyle& st
   const std::string converted = cadText(cad_, point_, s);
   const Real n = static_cast<Real>(converted.size());
   const std::string p = "212,1," + std::to_string(converted.size()) + "," + num(n * style.height * style.width_factor) +
-                        "," + num(style.height) + ",1,," + num6(style.angle * kPi / 180) + ",0,0," + num(x) + "," +
+                        "," + num(style.height) + ",1,," + num6(toRadians(style.angle)) + ",0,0," + num(x) + "," +
                         num(y) + ",0.0," + hollerith(converted) + ";";
   const int de = entity(212, "", p, "0");
   if (defining_) members_.push_back(de);
@@ -184,7 +184,7 @@ void IgesWriter::insert(std::string_view name, Real x, Real y, Real rotation) {
   if (rotation == 0) {
     de = entity(408, "", "408," + def + "," + num(x) + "," + num(y) + ",0.0,1.0;", "0");
   } else {
-    const Real t = rotation * kPi / 180;
+    const Real t = toRadians(rotation);
     const std::string c = num6(std::cos(t)), s = num6(std::sin(t)), ms = num6(-std::sin(t));
     const int matrix = entity(124, "0", "124," + c + "," + ms + ",0.0," + num(x) + "," + s + "," + c + ",0.0," + num(y) + ",",
                               "", "0.0,0.0,1.0,0.0;");

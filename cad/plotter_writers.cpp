@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 #include "base/format.h"
+#include "base/guarded_math.h"
 #include "base/text.h"
 
 namespace vx11 {
@@ -187,7 +187,7 @@ void writeHpgl(std::ostream& out, const PlotSheet& s, PlotFormat format) {
   for (const auto& t : s.texts) {
     if (!inside({t.x, t.y}) || t.height <= 0) continue;
     select(t.colour);
-    const Real a = t.angle * std::numbers::pi_v<Real> / 180;
+    const Real a = toRadians(t.angle);
     out << "SI" << num(t.height * t.width_factor * 0.06L) << ',' << num(t.height * 0.1L) << ";DI" << num(std::cos(a))
         << ',' << num(std::sin(a)) << ";PU" << unit(t.x) << ',' << unit(t.y) << ";LB";
     for (char ch : latin1(t.text)) out << (static_cast<unsigned char>(ch) < 32 ? ' ' : ch);

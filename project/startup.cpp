@@ -4,6 +4,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "cad/block_files.h"
 #include "calc/rating.h"
 #include "project/batch_run.h"
 #include "project/input_file.h"
@@ -191,13 +192,7 @@ void ask_save_changes(ProgramState& st) {
 
 void delete_temporary_block_files(ProgramState& st) {
   if (!st.temp_folder_made()) return;  // nothing was written to a temporary folder
-  std::error_code ec;
-  const fs::path folder = st.temp_folder().empty() ? fs::path(".") : fs::path(st.temp_folder());
-  for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    const std::string n = it->path().filename().string();
-    std::error_code removed;
-    if (n.size() >= 5 && n.front() == '$' && n.ends_with(".dx$")) fs::remove(it->path(), removed);
-  }
+  remove_temporary_block_files(st.temp_folder().empty() ? std::string(".") : st.temp_folder());
 }
 
 std::string base_name(const std::string& path) { return fs::path(path).stem().string(); }

@@ -10,6 +10,8 @@
 #include <map>
 #include <sstream>
 
+#include "base/paths.h"
+
 namespace vx11 {
 namespace {
 
@@ -73,7 +75,7 @@ TEST_F(WindowLoader, LooksInTheInstalledThenTheBuildTreeFolder) {
   ASSERT_EQ(c.size(), 2u);
   EXPECT_EQ(c[0], fs::path("/opt/vx11/lib/vx11/vx11_ui.so"));
   EXPECT_EQ(c[1], fs::path("/opt/vx11/lib/vx11_ui.so"));
-  EXPECT_EQ(running_executable().filename(), "test_window");
+  EXPECT_EQ(fs::path(running_executable()).filename(), "test_window");
 }
 
 TEST_F(WindowLoader, MissingModuleIsReportedWithThePlacesSearched) {
