@@ -15,6 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
+
 extern char** environ;
 
 namespace {
@@ -59,19 +62,15 @@ Finished run_wvx11(const fs::path& folder, const std::vector<std::string>& args,
   int status = 0;
   waitpid(pid, &status, 0);
   r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream in(output, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  r.output = s.str();
+  r.output = vx11::test::read_file(output);
   return r;
 }
 
 class FileNames : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vx11_names_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = vx11::test::make_unique_folder("/tmp/vx11_names_XXXXXX");
+    ASSERT_FALSE(dir.empty());
     temp = dir / ("Temp_" + kName);
     fs::create_directories(temp);
     fs::copy_file(fs::path(VX11_SOURCE_DIR) / "examples" / "beispiel.vxk", dir / (kName + ".vxk"));

@@ -1,4 +1,4 @@
-#include "tests/json/program_run.h"
+#include "tests/support/program_run.h"
 
 #include <fcntl.h>
 #include <grp.h>
