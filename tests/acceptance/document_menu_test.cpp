@@ -37,9 +37,9 @@ TEST_F(DocumentMenu, ANewChangeIsEnteredAndShownInTheChangeLog) {
     menu(Command::DocDrawingInfo);
   }
   // Closing asks about the unsaved change; No keeps the file as it was.
-  const std::string before = file_bytes(data + "beispiel.vxk");
+  const std::string before = test::read_file(data + "beispiel.vxk");
   close_window({{"QMessageBox", [](QWidget* box) { answer(box, QMessageBox::No); }}});
-  EXPECT_EQ(file_bytes(data + "beispiel.vxk"), before);
+  EXPECT_EQ(test::read_file(data + "beispiel.vxk"), before);
 }
 
 TEST_F(DocumentMenu, NewWalksTheQuickInputSequenceToARatedConnection) {

@@ -209,7 +209,7 @@ TEST_F(EditMenu, AFatalRatingLeavesNoEarlierResultOnTheScreen) {
 
 TEST_F(EditMenu, AFileWithoutTorqueOpensWithTheNoticeNotWithResults) {
   // The file readers keep their rule: what does not convert reads as 0, and TN = 0 stops the rating.
-  std::string text = file_bytes(example("beispiel.vxk"));
+  std::string text = test::read_file(example("beispiel.vxk"));
   const auto at = text.find("60.0000000");
   ASSERT_NE(at, std::string::npos);
   text.replace(at, 10, "0.00000000");

@@ -16,6 +16,7 @@
 #include "base/text.h"
 #include "ui/canvas.h"
 #include "ui/main_window.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::acceptance {
 
@@ -31,9 +32,8 @@ void copy_into(const std::string& from_folder, const std::string& to_folder, con
 }  // namespace
 
 void WindowAcceptance::SetUp() {
-  char pattern[] = "/tmp/vx11_acceptance_XXXXXX";
-  ASSERT_NE(::mkdtemp(pattern), nullptr);
-  root = pattern;
+  root = test::make_unique_folder("/tmp/vx11_acceptance_XXXXXX").string();
+  ASSERT_FALSE(root.empty());
   data = root + "/daten/";
   cad = root + "/cad/";
   start_folder_ = fs::current_path().string();
@@ -179,13 +179,6 @@ int run_program(const std::string& program, const std::vector<std::string>& args
   if (!p.waitForFinished(60000)) return -1;
   if (output) *output = p.readAll().toStdString();
   return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
-
-std::string file_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 }  // namespace vx11::acceptance

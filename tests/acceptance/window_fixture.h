@@ -20,6 +20,7 @@
 #include "ui/commands.h"
 #include "ui/window_geometry.h"
 #include "ui/window_program.h"
+#include "tests/support/files.h"
 
 namespace vx11 {
 class Canvas;
@@ -75,6 +76,5 @@ std::vector<std::string> pdf_pages(const std::string& path);
 // Runs a program; returns its exit code and puts what it wrote into `output`.
 int run_program(const std::string& program, const std::vector<std::string>& args, std::string* output = nullptr);
 // A file's bytes.
-std::string file_bytes(const std::string& path);
 
 }  // namespace vx11::acceptance

@@ -10,6 +10,7 @@
 
 #include "project/configuration.h"
 #include "base/identity.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::batch {
 
@@ -25,22 +26,9 @@ std::string quoted(const std::string& s) {
 
 }  // namespace
 
-std::string read_file(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void write_file(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
 BatchFolder::BatchFolder(const std::string& name) {
-  std::string pattern = (fs::temp_directory_path() / ("vx11_batch_" + name + "_XXXXXX")).string();
-  if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no scratch folder";
-  root = pattern;
+  root = test::make_unique_folder((fs::temp_directory_path() / ("vx11_batch_" + name + "_XXXXXX")).string());
+  if (root.empty()) ADD_FAILURE() << "no scratch folder";
   work = root / "work";
   temp = root / "tmp";
   config = root / "cfg";

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/files.h"
+
 namespace vx11::batch {
 
 struct Outcome {
@@ -45,8 +47,8 @@ class BatchFolder {
   std::filesystem::path root, work, temp, config;
 };
 
-std::string read_file(const std::filesystem::path& p);
-void write_file(const std::filesystem::path& p, const std::string& bytes);
+using test::read_file;
+using test::write_file;
 
 // An input data file with line `line` (1-based) replaced.
 std::string with_line(const std::string& file, int line, const std::string& text);

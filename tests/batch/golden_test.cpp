@@ -1,10 +1,8 @@
 // Golden files through the real wvx11: every shipped example with /I, /CAD1:1..4, /CAD2:1..4 and
 // /CAD5:1..4, compared byte for byte with reviewed files (date and time masked). VX11_REGENERATE=1
 // rewrites them on purpose; review the difference before committing it (golden/README.md).
-#include <cstdlib>
-#include <string_view>
-
 #include "tests/batch/batch_fixture.h"
+#include "tests/support/golden.h"
 
 namespace vx11::batch {
 namespace {
@@ -12,11 +10,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kGolden = fs::path(VX11_TEST_DIR) / "batch" / "golden";
-
-bool regenerating() {
-  const char* v = std::getenv("VX11_REGENERATE");
-  return v != nullptr && std::string_view(v) == "1";
-}
 
 struct Switch {
   std::string argument;  // "/I", "/CAD1:2"
@@ -31,18 +24,6 @@ std::vector<Switch> switches() {
       list.push_back({"/CAD" + std::to_string(format) + ":" + std::to_string(view), ext,
                       "CAD" + std::to_string(format) + "-" + std::to_string(view) + "." + ext});
   return list;
-}
-
-// The first line where two texts differ, for the failure message.
-std::string first_difference(const std::string& expected, const std::string& actual) {
-  std::size_t line = 1, start = 0, i = 0;
-  for (; i < expected.size() && i < actual.size() && expected[i] == actual[i]; ++i)
-    if (expected[i] == '\n') {
-      ++line;
-      start = i + 1;
-    }
-  const auto at = [&](const std::string& s) { return s.substr(start, s.find('\n', start) - start); };
-  return "line " + std::to_string(line) + "\n  expected: " + at(expected) + "\n  actual:   " + at(actual);
 }
 
 class BatchGolden : public ::testing::TestWithParam<std::string> {};
@@ -63,14 +44,8 @@ TEST_P(BatchGolden, EveryOutputEqualsItsReviewedFile) {
     const std::string actual = masked(f.read(written));
     fs::remove(f.work / written);
     const fs::path golden = kGolden / stem / s.golden;
-    if (regenerating()) {
-      fs::create_directories(golden.parent_path());
-      write_file(golden, actual);
-      continue;
-    }
-    ASSERT_TRUE(fs::exists(golden)) << golden << " is missing; run with VX11_REGENERATE=1 and review it";
-    const std::string expected = read_file(golden);
-    EXPECT_TRUE(expected == actual) << golden << " differs at " << first_difference(expected, actual);
+    test::expect_golden_file(golden, actual, golden.string());
+    if (HasFatalFailure()) return;  // a missing golden file
   }
 }
 

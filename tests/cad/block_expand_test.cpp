@@ -24,7 +24,7 @@ struct ScreenProbe {
       if (w.list.record(i).starts_with(prefix)) r.emplace_back(w.list.record(i));
     return r;
   }
-  void blockFile(const std::string& name, const std::string& text) { writeFile(temp / ("$" + name + ".dx$"), text); }
+  void blockFile(const std::string& name, const std::string& text) { write_file(temp / ("$" + name + ".dx$"), text); }
   bool shown(const std::string& text) const {
     for (const auto& s : w.ui.shown)
       if (s.ends_with("|" + text)) return true;
@@ -52,7 +52,7 @@ TEST(ScreenBlocks, BlockFileHoldsTheEntitiesAndIsDeletedAtTheEnd) {
   p.w.out.EndBlock();
   p.w.out.EndBlocks();
   EXPECT_TRUE(p.w.list.empty()) << "block elements do not reach the screen while recorded";
-  EXPECT_EQ(readFile(p.temp / "$B1.dx$"),
+  EXPECT_EQ(read_file(p.temp / "$B1.dx$"),
             dxfLines({{0, "LINE"}, {8, "3"}, {10, "0.000000"}, {20, "0.000000"}, {11, "10.000000"}, {21, "0.000000"},
                       {0, "EOF"}}));
   p.w.out.BeginEntities();

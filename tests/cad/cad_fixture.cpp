@@ -1,18 +1,14 @@
 #include "tests/cad/cad_fixture.h"
 
-#include <cstdlib>
-#include <fstream>
+#include "tests/support/golden.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::testing {
 
 namespace fs = std::filesystem;
 
 fs::path scratchFolder(const std::string& name) {
-  const fs::path p = fs::path(VX11_BUILD_DIR) / "test_cad_scratch" / name;
-  std::error_code ec;
-  fs::remove_all(p, ec);
-  fs::create_directories(p);
-  return p;
+  return test::emptied_folder(fs::path(VX11_BUILD_DIR) / "test_cad_scratch" / name);
 }
 
 fs::path exchangeFolder() {
@@ -21,27 +17,9 @@ fs::path exchangeFolder() {
   return p;
 }
 
-std::string readFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeFile(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
-
 void expectGolden(const std::string& name, const std::string& text) {
   const fs::path p = fs::path(VX11_TEST_DIR) / "cad" / "golden" / name;
-  const char* regen = std::getenv("VX11_REGENERATE");
-  if (regen && std::string(regen) == "1") {
-    writeFile(p, text);
-    return;
-  }
-  ASSERT_TRUE(fs::exists(p)) << "missing golden file " << p << " (run with VX11_REGENERATE=1)";
-  EXPECT_EQ(readFile(p), text) << "output differs from " << p;
+  test::expect_golden_file(p, text, "output of " + name);
 }
 
 std::tm CadWorld::fixedTime() {

@@ -18,6 +18,7 @@
 #include "base/interaction.h"
 #include "base/message_list.h"
 #include "tests/support/drawing_world.h"
+#include "tests/support/files.h"
 
 namespace vx11::testing {
 
@@ -30,8 +31,9 @@ std::filesystem::path exchangeFolder();
 // Compares text with tests/cad/golden/<name>; VX11_REGENERATE=1 rewrites the golden file instead.
 void expectGolden(const std::string& name, const std::string& text);
 
-std::string readFile(const std::filesystem::path& p);
-void writeFile(const std::filesystem::path& p, const std::string& text);
+// Whole files, from the shared test helpers.
+using test::read_file;
+using test::write_file;
 
 // Records started commands instead of starting them.
 class RecordingStarter : public CommandLineStarter {

@@ -7,7 +7,7 @@ namespace {
 TEST(CadGolden, SampleDrawingAsDxf) {
   CadWorld w(scratchFolder("golden_dxf"));
   const std::string text = w.render(kOutDxf, drawSample, "sample.dxf");
-  writeFile(exchangeFolder() / "sample.dxf", text);
+  write_file(exchangeFolder() / "sample.dxf", text);
   expectGolden("sample.dxf", text);
   EXPECT_FALSE(w.cancelled);
 }
@@ -21,7 +21,7 @@ TEST(CadGolden, SampleDrawingAsListing) {
 TEST(CadGolden, SampleDrawingAsIges) {
   CadWorld w(scratchFolder("golden_igs"));
   const std::string text = w.render(kOutIges, drawSample, "sample.igs");
-  writeFile(exchangeFolder() / "sample.igs", text);
+  write_file(exchangeFolder() / "sample.igs", text);
   expectGolden("sample.igs", text);
   EXPECT_EQ(w.messages.count(), 0);
 }
@@ -29,7 +29,7 @@ TEST(CadGolden, SampleDrawingAsIges) {
 TEST(CadGolden, DimensionsAsDxf) {
   CadWorld w(scratchFolder("golden_dim"));
   const std::string text = w.render(kOutDxf, drawDimensions, "dimensions.dxf");
-  writeFile(exchangeFolder() / "dimensions.dxf", text);
+  write_file(exchangeFolder() / "dimensions.dxf", text);
   expectGolden("dimensions.dxf", text);
 }
 

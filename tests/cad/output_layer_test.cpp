@@ -109,7 +109,7 @@ TEST(DrawingOutput, BatchRunsTakeTheProjectNameAndCodeZeroAsks) {
   EXPECT_EQ(w.out.outputCode(), kOutListing);
   w.out.DrawLine(0, 0, 1, 1);
   w.out.CloseOutput();
-  EXPECT_EQ(readFile(dir / "welle.txt"), "LINE\t0.000000\t0.000000\t1.000000\t1.000000\r\nEOF\r\n");
+  EXPECT_EQ(read_file(dir / "welle.txt"), "LINE\t0.000000\t0.000000\t1.000000\t1.000000\r\nEOF\r\n");
   w.ui.choices.push_back(std::nullopt);
   w.out.OpenOutput(kOutAsk);
   EXPECT_TRUE(w.cancelled);
@@ -145,7 +145,7 @@ TEST(DrawingOutput, IgesFileAppearsWholeAndNeedsNoScratchFile) {
   w.out.CloseOutput();
   EXPECT_TRUE(w.out.fileWritten());
   EXPECT_FALSE(fs::exists(dir / "KORVIGES.$$$"));
-  const auto lines = linesOf(readFile(dir / "welle.igs"));
+  const auto lines = linesOf(read_file(dir / "welle.igs"));
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.back().substr(0, 9), "S0000002G");
   EXPECT_EQ(lines.back().substr(72), "T0000001");
@@ -256,7 +256,7 @@ TEST(DrawingOutput, PlotOutputStartsTheCommandLineWithItsResult) {
 TEST(DrawingOutput, PlotFilesReplacePlantedLinksInsteadOfFollowingThem) {
   const fs::path dir = scratchFolder("layer_plot_links");
   const fs::path victim = dir / "victim.txt";
-  writeFile(victim, "keep me");
+  write_file(victim, "keep me");
   fs::create_symlink(victim, dir / "zeichnr.dxf");
   fs::create_symlink(victim, dir / "job.BAT");
 
@@ -269,13 +269,13 @@ TEST(DrawingOutput, PlotFilesReplacePlantedLinksInsteadOfFollowingThem) {
   w.out.CloseOutput();
   ASSERT_FALSE(w.cancelled);
   EXPECT_FALSE(fs::is_symlink(dir / "zeichnr.dxf"));
-  EXPECT_NE(readFile(dir / "zeichnr.dxf").find("SECTION"), std::string::npos);
+  EXPECT_NE(read_file(dir / "zeichnr.dxf").find("SECTION"), std::string::npos);
 
   const auto script = writeBatchFile(dir.string(), "job", "plotter zeichnr /CPS");
   ASSERT_TRUE(script);
   EXPECT_FALSE(fs::is_symlink(dir / "job.BAT"));
-  EXPECT_EQ(readFile(dir / "job.BAT"), "#!/bin/sh\nplotter zeichnr /CPS\n");
-  EXPECT_EQ(readFile(victim), "keep me");
+  EXPECT_EQ(read_file(dir / "job.BAT"), "#!/bin/sh\nplotter zeichnr /CPS\n");
+  EXPECT_EQ(read_file(victim), "keep me");
 }
 
 }  // namespace

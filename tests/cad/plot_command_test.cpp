@@ -92,7 +92,7 @@ TEST(PlotCommandLine, LongLineGoesIntoAnExecutableBatchFile) {
   EXPECT_EQ(ui.shown, (std::vector<std::string>{"Meldung:|Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt."}));
   // The name with a "." is asked again.
   EXPECT_EQ(std::count(ui.asked.begin(), ui.asked.end(), "ZEICHNR|Name der Batch-Datei (ohne .bat)"), 2);
-  const std::string script = readFile(dir / "plotjob.BAT");
+  const std::string script = read_file(dir / "plotjob.BAT");
   EXPECT_EQ(script, "#!/bin/sh\n/a/rather/long/program/folder/ZEICHNR " + (dir / "zeichnr").string() +
                         " /CPS /D3 /Fplotfile.ps /M1.5 /R /THelvetica\n");
   struct stat st {};

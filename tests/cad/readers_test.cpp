@@ -1,27 +1,15 @@
 // Every DXF and IGES file the CAD outputs write must load in independent readers.
-#include <cstdio>
-
 #include "tests/cad/cad_fixture.h"
+#include "tests/support/command_run.h"
 
 namespace vx11::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandRun {
-  int status = -1;
-  std::string output;
-};
+using test::CommandRun;
 
-CommandRun run(const std::string& command) {
-  CommandRun r;
-  FILE* p = popen((command + " 2>&1").c_str(), "r");
-  if (!p) return r;
-  char buf[512];
-  while (fgets(buf, sizeof buf, p)) r.output += buf;
-  r.status = pclose(p);
-  return r;
-}
+CommandRun run(const std::string& command) { return test::run_command(command + " 2>&1"); }
 
 // The sample drawings in every file output, written into one folder.
 // Each test writes into a folder of its own: ctest runs the two reader tests side by side.
@@ -37,7 +25,7 @@ fs::path writeAllSamples() {
     for (int code : {kOutDxf, kOutIges}) {
       CadWorld w(dir);
       const std::string file = std::string(s.name) + (code == kOutDxf ? ".dxf" : ".igs");
-      writeFile(dir / file, w.render(code, s.draw, file));
+      write_file(dir / file, w.render(code, s.draw, file));
       EXPECT_FALSE(w.cancelled) << file;
     }
   }

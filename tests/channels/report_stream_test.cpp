@@ -13,6 +13,7 @@
 #include "project/configuration.h"
 #include "report/report_stream.h"
 #include "base/text.h"
+#include "tests/support/files.h"
 
 namespace vx11 {
 namespace {
@@ -57,20 +58,12 @@ class FakeStarter : public ProcessStarter {
 class FakePrinter : public TextPrinter {
  public:
   void print(const std::string& path) override {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    printed.push_back(s.str());
+    printed.push_back(test::read_file(path));
   }
   std::vector<std::string> printed;
 };
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::read_file;
 
 std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;

@@ -14,6 +14,7 @@
 #include "project/input_data.h"
 #include "project/input_file.h"
 #include "tests/datafile/sample_inputs.h"
+#include "tests/support/files.h"
 
 namespace vx11 {
 namespace {
@@ -36,17 +37,8 @@ class DialogInteraction : public ScriptedInteraction {
   }
 };
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void put(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
-}
+using test::read_file;
+using test::write_file;
 
 class InputFileTest : public ::testing::Test {
  protected:
@@ -92,7 +84,7 @@ class InputFileTest : public ::testing::Test {
 TEST_F(InputFileTest, NamesAreCompletedInTheDataDirectory) {
   write("welle");
   ASSERT_FALSE(rec.cancelled);
-  EXPECT_EQ(slurp(dir / "welle.vxk"), expected_bytes());
+  EXPECT_EQ(read_file(dir / "welle.vxk"), expected_bytes());
   // A name with "." is taken as it is.
   write((dir / "nabe.dat").string());
   EXPECT_TRUE(fs::exists(dir / "nabe.dat"));
@@ -110,7 +102,7 @@ TEST_F(InputFileTest, ReadingRestoresWhatWasWritten) {
   ASSERT_FALSE(rec.cancelled);
   EXPECT_EQ(rec.shaft_diameter_d, saved.shaft_diameter_d);
   EXPECT_EQ(doc.changes[24].description, saved_doc.changes[24].description);
-  EXPECT_EQ(expected_bytes(), slurp(dir / "paar.vxk"));
+  EXPECT_EQ(expected_bytes(), read_file(dir / "paar.vxk"));
 }
 
 TEST_F(InputFileTest, SaveDialogSetsFolderAndCurrentName) {
@@ -141,7 +133,7 @@ TEST_F(InputFileTest, OpenDialogSetsFolderAndCurrentName) {
 }
 
 TEST_F(InputFileTest, OverwritingAsksUnlessSaveOrAktuell) {
-  put(dir / "da.vxk", "alt\r\n");
+  write_file(dir / "da.vxk", "alt\r\n");
   const std::string path = (dir / "da.vxk").string();
   struct Case {
     const char* name;
@@ -158,16 +150,16 @@ TEST_F(InputFileTest, OverwritingAsksUnlessSaveOrAktuell) {
       {"Save does not ask", "da", false, Answer::No, false, true},
       {"aktuell does not ask", "aktuell", true, Answer::No, false, true},
   };
-  put(dir / "aktuell.vxk", "alt\r\n");
+  write_file(dir / "aktuell.vxk", "alt\r\n");
   for (const Case& c : cases) {
-    put(dir / (c.file + ".vxk"), "alt\r\n");
+    write_file(dir / (c.file + ".vxk"), "alt\r\n");
     ui = DialogInteraction{};
     ui.answers = {c.answer};
     rec.cancelled = false;
     write(c.file, c.ask);
     EXPECT_EQ(!ui.asked.empty(), c.questioned) << c.name;
     EXPECT_EQ(rec.cancelled, !c.written) << c.name;
-    EXPECT_EQ(slurp(dir / (c.file + ".vxk")) == "alt\r\n", !c.written) << c.name;
+    EXPECT_EQ(read_file(dir / (c.file + ".vxk")) == "alt\r\n", !c.written) << c.name;
   }
   ui = DialogInteraction{};
   ui.answers = {Answer::No};
@@ -193,11 +185,11 @@ TEST_F(InputFileTest, InvalidNamesAreRefusedBeforeAnythingIsWritten) {
 
 TEST_F(InputFileTest, AWriteProtectedFileIsNotReplaced) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes any file";
-  put(dir / "fest.vxk", "alt\r\n");
+  write_file(dir / "fest.vxk", "alt\r\n");
   fs::permissions(dir / "fest.vxk", fs::perms::owner_read);
   write("fest", false);
   EXPECT_TRUE(rec.cancelled);
-  EXPECT_EQ(slurp(dir / "fest.vxk"), "alt\r\n");
+  EXPECT_EQ(read_file(dir / "fest.vxk"), "alt\r\n");
 }
 
 TEST_F(InputFileTest, ArchiveModeAllowsOnlyAktuell) {
@@ -226,7 +218,7 @@ TEST_F(InputFileTest, AnAbortFlagAlreadySetWritesNothing) {
 }
 
 TEST_F(InputFileTest, ReplacedFilesKeepTheirPermissions) {
-  put(dir / "rechte.vxk", "alt\r\n");
+  write_file(dir / "rechte.vxk", "alt\r\n");
   fs::permissions(dir / "rechte.vxk", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   write("rechte", false);
   EXPECT_EQ(fs::status(dir / "rechte.vxk").permissions() & fs::perms::all,
@@ -255,13 +247,13 @@ class FileSizeLimit {
 
 TEST_F(InputFileTest, AFailedWriteLeavesThePreviousFileUntouched) {
   const std::string old = "die alte Fassung\r\n";
-  put(dir / "voll.vxk", old);
+  write_file(dir / "voll.vxk", old);
   {
     FileSizeLimit limit(1000);  // the new file is several kilobytes
     write("voll", false);
   }
   EXPECT_TRUE(rec.cancelled);
-  EXPECT_EQ(slurp(dir / "voll.vxk"), old);
+  EXPECT_EQ(read_file(dir / "voll.vxk"), old);
   EXPECT_EQ(files_in_dir(), 1u);  // no temporary file left behind
   ASSERT_EQ(ui.shown.size(), 1u);
   const std::string path = (dir / "voll.vxk").string();
@@ -274,10 +266,10 @@ TEST_F(InputFileTest, ATemporaryFileThatCannotBeCreatedLeavesThePreviousFileUnto
   // The longest name a folder takes: the temporary name beside it is one too long.
   const std::string name = std::string(251, 'n');
   const std::string old = "die alte Fassung\r\n";
-  put(dir / (name + ".vxk"), old);
+  write_file(dir / (name + ".vxk"), old);
   write(name, false);
   EXPECT_TRUE(rec.cancelled);
-  EXPECT_EQ(slurp(dir / (name + ".vxk")), old);
+  EXPECT_EQ(read_file(dir / (name + ".vxk")), old);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_TRUE(ui.shown[0].ends_with("unver\x84ndert: I/O-Error " + std::to_string(ENAMETOOLONG)));
 }
@@ -289,7 +281,7 @@ TEST_F(InputFileTest, UnusableFilesLeaveTheInputsAsTheyAre) {
     std::string file;
     std::string message;
   };
-  put(dir / "kurz.vxk", std::string(65, '-') + "\r\nnur der Kopf\r\n");
+  write_file(dir / "kurz.vxk", std::string(65, '-') + "\r\nnur der Kopf\r\n");
   fs::create_directories(dir / "ordner.vxk");
   const Case cases[] = {
       {"missing", "fehlt", "Fehler : |File " + (dir / "fehlt.vxk").string() + " not found !"},
@@ -320,7 +312,7 @@ TEST_F(InputFileTest, AFileEndingInItsDocumentationIsTakenAndReported) {
   const std::string full = expected_bytes();
   std::size_t cut = 0;
   for (int i = 0; i < 60; ++i) cut = full.find("\r\n", cut) + 2;
-  put(dir / "halb.vxk", full.substr(0, cut));
+  write_file(dir / "halb.vxk", full.substr(0, cut));
   set_startup_defaults(rec);
   read("halb");
   EXPECT_FALSE(rec.cancelled);

@@ -15,7 +15,10 @@
 #include "draw/quick_view.h"
 #include "project/cad_command.h"
 #include "project/program_state.h"
+#include "tests/support/command_run.h"
 #include "tests/support/drawing_world.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/worked_example.h"
 
 namespace vx11 {
@@ -31,18 +34,10 @@ ConnectionRecord workedExample(MessageList& messages) {
 }
 
 fs::path scratch(const std::string& name) {
-  const fs::path p = fs::path(VX11_BUILD_DIR) / "test_drawings_scratch" / name;
-  fs::remove_all(p);
-  fs::create_directories(p);
-  return p;
+  return test::emptied_folder(fs::path(VX11_BUILD_DIR) / "test_drawings_scratch" / name);
 }
 
-std::string readFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::read_file;
 
 // The pieces an output needs; files go beside `project` as the batch output writes them.
 struct World : testing::DrawingWorld<ScriptedInteraction, CommandLineStarter> {
@@ -55,7 +50,7 @@ struct World : testing::DrawingWorld<ScriptedInteraction, CommandLineStarter> {
   }
   std::string draw(int view, int code = kOutDxf) {
     DrawConnection(context, view, code);
-    return readFile(fs::path(out.project_file).replace_extension(code == kOutDxf ? "dxf" : code == kOutIges ? "igs" : "txt"));
+    return read_file(fs::path(out.project_file).replace_extension(code == kOutDxf ? "dxf" : code == kOutIges ? "igs" : "txt"));
   }
 };
 
@@ -89,12 +84,9 @@ std::vector<Entity> entities(const std::string& dxf) {
 }
 
 std::string run(const std::string& command) {
-  std::string output;
-  FILE* p = popen((command + " 2>&1").c_str(), "r");
-  if (!p) return "cannot start";
-  char buf[512];
-  while (fgets(buf, sizeof buf, p)) output += buf;
-  return pclose(p) == 0 ? "" : output;
+  const test::CommandRun r = test::run_command(command + " 2>&1");
+  if (!r.started) return "cannot start";
+  return r.status == 0 ? "" : r.output;
 }
 
 TEST(Drawings, SectionDimensionScaleByTheRoundedShaftDiameter) {
@@ -152,7 +144,7 @@ TEST(Drawings, ChoiceListDrawsUntilBack) {
   DrawConnection(w.context, kViewAsk, kOutDxf);
   EXPECT_EQ(w.help, kHelpDrawingChoice);
   EXPECT_FALSE(w.cancelled);
-  EXPECT_NE(readFile(fs::path(w.out.project_file).replace_extension("dxf")).find("EOF"), std::string::npos);
+  EXPECT_NE(read_file(fs::path(w.out.project_file).replace_extension("dxf")).find("EOF"), std::string::npos);
 }
 
 TEST(QuickView, NoBendingRowAndNoMessageBlockWhenThereAreNone) {

@@ -9,6 +9,8 @@
 
 #include "project/frontend_switch.h"
 #include "project/report_source.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11 {
 namespace {
@@ -18,8 +20,7 @@ namespace fs = std::filesystem;
 class WindowSessionTest : public ::testing::Test {
  protected:
   WindowSessionTest() : state(Frontend{ui, browser, ReportOutlets{window, printer, starter}}) {
-    char pattern[] = "/tmp/vx11_session_XXXXXX";
-    root = ::mkdtemp(pattern);
+    root = test::make_unique_folder("/tmp/vx11_session_XXXXXX").string();
     state.config_folder = root + "/";
     state.config.temp_folder = root;
     state.config.dbf_folder = VX11_DATA_DIR;
@@ -53,10 +54,7 @@ TEST_F(WindowSessionTest, SessionFileBesideTheConfigurationRoundTrip) {
   state.session.data_directory = "/daten";
   state.session.recent = {"/a/eins.vxk", "/b/zwei.vxk", "", ""};
   ASSERT_TRUE(save_session(state));
-  std::ifstream in(root + "/vx11.cff", std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  EXPECT_EQ(bytes.str(), "vx11 Session /daten\r\n/a/eins.vxk\r\n/b/zwei.vxk\r\n\r\n\r\n");
+  EXPECT_EQ(test::read_file(root + "/vx11.cff"), "vx11 Session /daten\r\n/a/eins.vxk\r\n/b/zwei.vxk\r\n\r\n\r\n");
   state.session.recent = {"x", "y", "z", "w"};
   state.rec.cancelled = true;
   load_session(state);

@@ -1,4 +1,4 @@
-// Shared pieces of the help tests: a scratch folder and a sink that records HP-GL drawing calls.
+// Shared pieces of the help tests: a sink that records HP-GL drawing calls.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,33 +12,9 @@
 #include <vector>
 
 #include "help/hpgl_sink.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::test {
-
-// A fresh folder per test, removed afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("vx11_help_" + std::string(info->test_suite_name()) + "_" + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path_); }
-  std::string str() const { return path_.string(); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(file(name), std::ios::binary) << bytes;
-  }
-  std::string read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
- private:
-  std::filesystem::path path_;
-};
 
 // Every call as one short text, coordinates rounded to 0.001 mm.
 class RecordingSink : public HelpCanvas {

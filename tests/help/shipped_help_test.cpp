@@ -12,16 +12,14 @@
 #include "help/picture_index.h"
 #include "help_test_support.h"
 #include "base/interaction.h"
+#include "tests/support/files.h"
 
 namespace vx11 {
 namespace {
 
 const std::string kData = VX11_DATA_DIR;
 
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::read_file;
 
 // Picture bounds: everything must lie in the 120 by 160 mm help window.
 class BoundsSink : public test::RecordingSink {
@@ -61,7 +59,7 @@ TEST(ShippedHelp, EveryHelpNumberHasItsText) {
 TEST(ShippedHelp, FilesAreCodePage850WithCrLf) {
   for (const char* name : {"vx11.hlp", "korvant.hlp", "vx11.dbh"}) {
     SCOPED_TRACE(name);
-    const std::string bytes = readAll(helpFolderFile(kData, name));
+    const std::string bytes = read_file(helpFolderFile(kData, name));
     ASSERT_FALSE(bytes.empty());
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     std::istringstream lines(bytes);
@@ -74,7 +72,7 @@ TEST(ShippedHelp, FilesAreCodePage850WithCrLf) {
     }
   }
   // The umlauts are the code page 850 ones.
-  EXPECT_NE(readAll(helpFolderFile(kData, "vx11.hlp")).find("St\x81tzfaktor"), std::string::npos);
+  EXPECT_NE(read_file(helpFolderFile(kData, "vx11.hlp")).find("St\x81tzfaktor"), std::string::npos);
 }
 
 TEST(ShippedHelp, IndexNamesShippedPictures) {
@@ -89,7 +87,7 @@ TEST(ShippedHelp, IndexNamesShippedPictures) {
     ASSERT_TRUE(std::filesystem::exists(path));
     BoundsSink sink;
     const bool cancelled = false;
-    readHpgl(readAll(path), sink, cancelled);
+    readHpgl(read_file(path), sink, cancelled);
     EXPECT_GT(sink.lines, 10);
     EXPECT_FALSE(sink.texts.empty());
     EXPECT_FALSE(sink.outside);

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/command_run.h"
+
 namespace {
 
 struct FitsRun {
@@ -29,13 +31,8 @@ FitsRun run_fits(const std::string& arguments, const std::string* input = nullpt
     std::ofstream(input_path, std::ios::binary) << *input;
     command += " < '" + input_path + "'";
   }
-  FitsRun run;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  const vx11::test::CommandRun shell = vx11::test::run_command(command);
+  FitsRun run{shell.output, shell.exit_code};
   if (!input_path.empty()) std::remove(input_path.c_str());
   return run;
 }

@@ -19,7 +19,9 @@
 
 #include "project/configuration.h"
 #include "base/identity.h"
-#include "tests/json/program_run.h"
+#include "tests/support/program_run.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::test {
 namespace {
@@ -32,9 +34,8 @@ const char* const kExamples[] = {"beispiel", "zwei_federn", "biegung", "ueberlas
 class JsonCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vx11_json_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = test::make_unique_folder("/tmp/vx11_json_XXXXXX");
+    ASSERT_FALSE(dir.empty());
     ::chmod(dir.c_str(), 0755);  // an unprivileged run must reach its files
     for (const auto& e : fs::directory_iterator(fs::path(VX11_SOURCE_DIR) / "examples"))
       if (e.path().extension() == ".vxk") fs::copy_file(e.path(), dir / e.path().filename());
@@ -50,22 +51,15 @@ class JsonCommand : public ::testing::Test {
   }
   ProgramOutcome run(std::vector<std::string> args) { return run_program(wvx11(std::move(args))); }
 
-  std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  void write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-  json parsed(const std::string& name) { return json::parse(read(dir / name)); }
+  json parsed(const std::string& name) { return json::parse(read_file(dir / name)); }
 
   // The example with line `line` of the input data file replaced.
   void variant(const std::string& name, int line, const std::string& value) {
-    std::string text = read(dir / "beispiel.vxk");
+    std::string text = read_file(dir / "beispiel.vxk");
     std::size_t at = 0;
     for (int n = 1; n < line; ++n) at = text.find("\r\n", at) + 2;
     text.replace(at, text.find("\r\n", at) - at, value);
-    write(dir / name, text);
+    write_file(dir / name, text);
   }
 
   std::vector<std::string> leftovers() {
@@ -212,7 +206,7 @@ TEST_F(JsonCommand, ShippedExamplesAgreeWithTheReport) {
     EXPECT_EQ(j["input"], input);
     EXPECT_EQ(j["fatal_error"], false);
     std::vector<std::string> messages;
-    const auto printed = report_values(read(dir / (std::string(example) + ".txt")), messages);
+    const auto printed = report_values(read_file(dir / (std::string(example) + ".txt")), messages);
     EXPECT_EQ(j["messages"].get<std::vector<std::string>>(), messages);
     const json& rec = j["record"];
     for (const auto& [key, getters] : lines) {
@@ -278,7 +272,7 @@ TEST_F(JsonCommand, ConfigurationDoesNotChangeTheFile) {
   }
   const ProgramOutcome r = run({"zwei_federn.vxk", "/JSON"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
-  const std::string text = read(dir / "zwei_federn.json");
+  const std::string text = read_file(dir / "zwei_federn.json");
   const json configured = json::parse(text);
   EXPECT_EQ(configured["documentation"]["info_text"][1], "Kettenantrieb F\xC3\xB6rderband");
   EXPECT_NE(text.find("\"shaft_diameter_d\": 30,"), std::string::npos);
@@ -290,13 +284,13 @@ TEST_F(JsonCommand, ConfigurationDoesNotChangeTheFile) {
 
 TEST_F(JsonCommand, SameBytesUnderADecimalCommaLocale) {
   ASSERT_EQ(run({"beispiel.vxk", "/JSON"}).exit_code, 0);
-  const std::string plain = read(dir / "beispiel.json");
+  const std::string plain = read_file(dir / "beispiel.json");
   fs::remove(dir / "beispiel.json");
   ProgramRun german = wvx11({"beispiel.vxk", "/JSON"});
   german.env.push_back("LC_ALL=de_DE.UTF-8");
   german.env.push_back("LANG=de_DE.UTF-8");
   ASSERT_EQ(run_program(german).exit_code, 0);
-  EXPECT_EQ(read(dir / "beispiel.json"), plain);
+  EXPECT_EQ(read_file(dir / "beispiel.json"), plain);
   EXPECT_NE(plain.find("\"shaft_diameter_d\": 20,"), std::string::npos);
 }
 
@@ -330,7 +324,7 @@ TEST_F(JsonCommand, UnreadableInputsAndRefusedNames) {
   }
   {
     SCOPED_TRACE("damaged input");
-    write(dir / "kaputt.vxk", "kein VX11\r\n");
+    write_file(dir / "kaputt.vxk", "kein VX11\r\n");
     const ProgramOutcome r = run({"kaputt.vxk", "/json"});
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_TRUE(r.err.starts_with("kaputt.vxk: ")) << r.err;
@@ -356,11 +350,11 @@ TEST_F(JsonCommand, UnreadableInputsAndRefusedNames) {
   }
   {
     SCOPED_TRACE("the output would be the input itself");
-    write(dir / "daten.json", "{}");
+    write_file(dir / "daten.json", "{}");
     const ProgramOutcome r = run({"daten.json", "/JSON"});
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_NE(r.err.find("daten.json"), std::string::npos);
-    EXPECT_EQ(read(dir / "daten.json"), "{}");
+    EXPECT_EQ(read_file(dir / "daten.json"), "{}");
   }
   {
     SCOPED_TRACE("last extension replaced, in a sub folder");
@@ -374,7 +368,7 @@ TEST_F(JsonCommand, UnreadableInputsAndRefusedNames) {
 // Every input data file of the folder but the template, one line each in name order; one damaged
 // file fails the run without stopping the others.
 TEST_F(JsonCommand, FolderWithOneBadFile) {
-  write(dir / "kaputt.vxk", "kein VX11\r\n");
+  write_file(dir / "kaputt.vxk", "kein VX11\r\n");
   const ProgramOutcome r = run({dir.string(), "/JSON"});
   EXPECT_EQ(r.exit_code, 1);
   const auto lines = split(r.out, '\n');
@@ -417,13 +411,13 @@ TEST_F(JsonCommand, EmptyFolderFails) {
 
 // A full disk: the old result stays as it was, nothing half-written is left, and the run fails.
 TEST_F(JsonCommand, FullDiskKeepsTheOldFile) {
-  write(dir / "beispiel.json", "alt");
+  write_file(dir / "beispiel.json", "alt");
   ProgramRun single = wvx11({"beispiel.vxk", "/JSON"});
   single.file_size_limit = 4096;  // the result is tens of kilobytes
   const ProgramOutcome r = run_program(single);
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.err, "beispiel.json nicht geschrieben: File too large\n");
-  EXPECT_EQ(read(dir / "beispiel.json"), "alt");
+  EXPECT_EQ(read_file(dir / "beispiel.json"), "alt");
 
   ProgramRun folder = wvx11({dir.string(), "/JSON"});
   folder.file_size_limit = 4096;
@@ -432,7 +426,7 @@ TEST_F(JsonCommand, FullDiskKeepsTheOldFile) {
   EXPECT_NE(f.out.find("beispiel.vxk: " + (dir / "beispiel.json").string() + " nicht geschrieben: File too large\n"),
             std::string::npos)
       << f.out;
-  EXPECT_EQ(read(dir / "beispiel.json"), "alt");
+  EXPECT_EQ(read_file(dir / "beispiel.json"), "alt");
   EXPECT_FALSE(fs::exists(dir / "biegung.json"));
   EXPECT_TRUE(leftovers().empty());
 }

@@ -15,6 +15,8 @@
 #include "cad/process_start.h"
 #include "docu/linked_document.h"
 #include "report/process_starter.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11 {
 namespace {
@@ -131,9 +133,8 @@ TEST(ProcessStart, AnEndedProgramIsCollectedNoZombieStays) {
 class ArgumentEcho : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vx11_process_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = test::make_unique_folder("/tmp/vx11_process_XXXXXX").string();
+    ASSERT_FALSE(dir.empty());
     script = dir + "/echo args";  // a blank in the program's path, too
     std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/argv.tmp\"\n"
                              "mv \"$(dirname \"$0\")/argv.tmp\" \"$(dirname \"$0\")/argv.txt\"\n";
@@ -149,11 +150,9 @@ class ArgumentEcho : public ::testing::Test {
   std::string arguments() {
     const std::string path = dir + "/argv.txt";
     if (!wait_for([&] { return fs::exists(path); })) return "(nothing started)";
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
+    std::string text = test::read_file(path);
     fs::remove(path);
-    return s.str();
+    return text;
   }
   std::string quoted_script() const { return "\"" + script + "\""; }
 

@@ -13,6 +13,7 @@
 #include "printout_fixture.h"
 #include "report/result_report.h"
 #include "base/text.h"
+#include "tests/support/command_run.h"
 #include "tests/tables/table_maker.h"
 
 namespace vx11 {
@@ -45,13 +46,7 @@ std::string parse_page(const std::string& folder, const std::string& page) {
   const std::string script = folder + "/parse.py";
   std::ofstream(html, std::ios::binary) << page;
   std::ofstream(script, std::ios::binary) << kParser;
-  FILE* p = ::popen(("/usr/bin/python3 '" + script + "' '" + html + "' 2>&1").c_str(), "r");
-  if (p == nullptr) return {};
-  std::string out;
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  ::pclose(p);
-  return out;
+  return test::run_command("/usr/bin/python3 '" + script + "' '" + html + "' 2>&1").output;
 }
 
 class HtmlPages : public ::testing::Test, public test::PrintoutFixture {

@@ -25,7 +25,7 @@ const std::string kFile =
 class MessageBrowserTest : public ::testing::Test {
  protected:
   MessageBrowserTest() {
-    test::writeBytes(folder.file("vx11.err"), kFile);
+    test::write_file(folder.file("vx11.err"), kFile);
     messages.add("Fehler : Smax<1 (0.93 Nabe)");
     messages.add("Warnung: tau max / Re > 0.7 ! (1.156");
   }
@@ -114,19 +114,19 @@ TEST_F(MessageBrowserTest, ChangedDescriptionIsSavedOnlyOnYes) {
   auto b = browsing();
   ui.answers = {Answer::No, Answer::Yes, Answer::Cancel};
   showDescription(b, 1);
-  EXPECT_EQ(test::readBytes(folder.file("vx11.err")), kFile);
+  EXPECT_EQ(test::read_file(folder.file("vx11.err")), kFile);
 
   showDescription(b, 1);
   EXPECT_EQ(ui.asked.back(), "VX11  -  Scheibenfederberechnung|Save Changes ?");
   std::string expected = kFile;
   expected.replace(expected.find("U Smax"), 6, "neu U");
   expected.replace(expected.find("A Smax"), 6, "neu A");
-  EXPECT_EQ(test::readBytes(folder.file("vx11.err")), expected);
+  EXPECT_EQ(test::read_file(folder.file("vx11.err")), expected);
 
   cancelled = false;
   showDescription(b, 2);
   EXPECT_TRUE(cancelled);
-  EXPECT_EQ(test::readBytes(folder.file("vx11.err")), expected);
+  EXPECT_EQ(test::read_file(folder.file("vx11.err")), expected);
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 namespace vx11 {
 namespace {
 
-using test::readBytes;
-using test::writeBytes;
+using test::read_file;
+using test::write_file;
 
 const std::string kSample =
     "Fehler : Seq<1 (0.50 Welle)\r\nU1\r\nA1\r\n"
@@ -107,7 +107,7 @@ TEST_F(DescriptionFileTest, PrintTextsForMissingFileAndMissingRecord) {
   const auto missing = describeForPrint(files.source, "Schraffurfehler");
   EXPECT_EQ(missing.cause, "");
   EXPECT_EQ(missing.remedy, "");
-  writeBytes(files.source, kSample);
+  write_file(files.source, kSample);
   const auto none = describeForPrint(files.source, "Schraffurfehler");
   EXPECT_EQ(none.cause, kNoDescription);
   EXPECT_EQ(none.remedy, "");
@@ -121,7 +121,7 @@ TEST_F(DescriptionFileTest, DialogLookUpReportsMissingFileAndMissingRecord) {
   EXPECT_EQ(ui.shown[0], "Fehler : |Datei " + files.source + " nicht gefunden oder kein Zugriffsrecht !");
 
   cancelled = false;
-  writeBytes(files.source, kSample);
+  write_file(files.source, kSample);
   EXPECT_FALSE(lookUpForDialog(files.source, "Schraffurfehler", ui, cancelled));
   EXPECT_FALSE(cancelled);
   EXPECT_EQ(ui.shown.back(), "Meldung|keine Beschreibung dieser Fehlermeldung vorhanden.");
@@ -129,21 +129,21 @@ TEST_F(DescriptionFileTest, DialogLookUpReportsMissingFileAndMissingRecord) {
 }
 
 TEST_F(DescriptionFileTest, SaveReplacesTheFileWhole) {
-  writeBytes(files.source, kSample);
+  write_file(files.source, kSample);
   ASSERT_TRUE(saveDescription(files, "Exec error 2", {"neue Ursache", "neue Abhilfe"}, ui, cancelled));
   EXPECT_FALSE(cancelled);
   std::string expected = kSample;
   expected.replace(expected.find("U4"), 2, "neue Ursache");
   expected.replace(expected.find("A4"), 2, "neue Abhilfe");
-  EXPECT_EQ(readBytes(files.source), expected);
+  EXPECT_EQ(read_file(files.source), expected);
   EXPECT_FALSE(std::filesystem::exists(files.work));
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(DescriptionFileTest, SaveOfAVanishedKeyLeavesTheFileUnchanged) {
-  writeBytes(files.source, kSample);
+  write_file(files.source, kSample);
   EXPECT_FALSE(saveDescription(files, "Schraffurfehler", {"u", "a"}, ui, cancelled));
-  EXPECT_EQ(readBytes(files.source), kSample);
+  EXPECT_EQ(read_file(files.source), kSample);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0], "Meldung:|Schraffurfehler not found.");
   EXPECT_FALSE(std::filesystem::exists(files.work));
@@ -151,7 +151,7 @@ TEST_F(DescriptionFileTest, SaveOfAVanishedKeyLeavesTheFileUnchanged) {
 
 TEST_F(DescriptionFileTest, SaveFailuresAreReportedAndCancel) {
   // The source itself as the work file (compared in upper case): nothing happens.
-  writeBytes(files.source, kSample);
+  write_file(files.source, kSample);
   DescriptionFiles same{files.source, folder.file("VX11.ERR")};
   EXPECT_FALSE(saveDescription(same, "Exec error 2", {"u", "a"}, ui, cancelled));
   EXPECT_TRUE(ui.shown.empty());

@@ -111,7 +111,7 @@ TEST_F(Printout, SectionLinesPerChannelKind) {
   messages.add("Schraffurfehler");
   messages.add("Exec error 2");
   const std::string file = folder.file("vx11.err");
-  test::writeBytes(file, "Schraffurfehler\r\n" + std::string(80, 'u') + "\r\nweniger Punkte\r\n");
+  test::write_file(file, "Schraffurfehler\r\n" + std::string(80, 'u') + "\r\nweniger Punkte\r\n");
 
   const std::string tab = section(kChannelBatchTabFile, file);
   EXPECT_NE(tab.find("\r\nSchraffurfehler\t" + std::string(80, 'u') + "\tweniger Punkte\r\n"), std::string::npos);

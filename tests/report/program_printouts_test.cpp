@@ -61,7 +61,7 @@ TEST_F(ProgramPrintouts, EveryPrintoutIsHeadedByTheCurrentFile) {
 
   printMessages(state, dialog);
   ASSERT_EQ(window.shown.size(), 1u);
-  const std::string shown = test::readBytes(window.shown[0].converted_path);
+  const std::string shown = test::read_file(window.shown[0].converted_path);
   EXPECT_NE(shown.find("/daten/nabe.vxk"), std::string::npos) << shown;
   EXPECT_EQ(shown.find("welle"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Nabe eins"), std::string::npos);

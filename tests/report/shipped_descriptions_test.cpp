@@ -32,7 +32,7 @@ std::vector<std::string> lines(const std::string& bytes) {
 }
 
 TEST(ShippedDescriptions, RecordsOfThreeCrLfLinesWithUniqueKeys) {
-  const std::string bytes = test::readBytes(kShipped);
+  const std::string bytes = test::read_file(kShipped);
   ASSERT_FALSE(bytes.empty());
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
@@ -55,7 +55,7 @@ TEST(ShippedDescriptions, RecordsOfThreeCrLfLinesWithUniqueKeys) {
 }
 
 TEST(ShippedDescriptions, CopiedIntoTheDataFolder) {
-  EXPECT_EQ(test::readBytes(VX11_DATA_DIR "/vx11.err"), test::readBytes(kShipped));
+  EXPECT_EQ(test::read_file(VX11_DATA_DIR "/vx11.err"), test::read_file(kShipped));
 }
 
 TEST(ShippedDescriptions, EveryMessageOfTheSystemIsDescribed) {

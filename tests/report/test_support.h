@@ -1,4 +1,4 @@
-// Shared pieces of the report tests: a scripted person, a scratch folder, file reading.
+// Shared pieces of the report tests: a scripted person; scratch folders and whole files from tests/support.
 #pragma once
 
 #include <filesystem>
@@ -6,6 +6,8 @@
 #include <string>
 
 #include "base/interaction.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::test {
 
@@ -17,22 +19,5 @@ class RecordingInteraction : public ScriptedInteraction {
   std::vector<int> presets;
   std::vector<std::string> choice_items;  // items of the last choice
 };
-
-// A fresh empty folder below the system's temporary folder, removed with the object.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& name);
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-std::string readBytes(const std::string& path);
-void writeBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace vx11::test

@@ -25,26 +25,22 @@
 #include "tests/datafile/sample_inputs.h"
 #include "tests/support/child_process.h"
 #include "tests/tables/table_maker.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11 {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ChildLimits;
-using testing::ChildResult;
-using testing::run_in_child;
+using test::ChildLimits;
+using test::ChildResult;
+using test::run_in_child;
 
 // Far below the size of every file written here.
 constexpr rlim_t kFullDisk = 64;
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+using test::read_file;
+using test::write_file;
 
 std::string shown(const BatchInteraction& ui) {
   std::string all;
@@ -55,9 +51,8 @@ std::string shown(const BatchInteraction& ui) {
 class SavedFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vx11_saving_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = test::make_unique_folder("/tmp/vx11_saving_XXXXXX").string();
+    ASSERT_FALSE(dir.empty());
     fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                              fs::perms::others_read | fs::perms::others_exec);
     ui.echo = false;
@@ -105,19 +100,19 @@ class SavedFiles : public ::testing::Test {
 
 TEST_F(SavedFiles, SavingThroughALinkChangesTheTargetAndKeepsTheLink) {
   fs::create_directories(file("echt"));
-  put(file("echt/ziel.cfg"), "alt");
+  write_file(file("echt/ziel.cfg"), "alt");
   fs::create_symlink("echt/ziel.cfg", file("verweis.cfg"));  // relative to the link's folder
   fs::create_symlink(file("verweis.cfg"), file("kette.cfg"));  // a link to the link
   ASSERT_EQ(replace_file(file("kette.cfg"), "neu"), 0);
   EXPECT_TRUE(fs::is_symlink(file("kette.cfg")));
   EXPECT_TRUE(fs::is_symlink(file("verweis.cfg")));
-  EXPECT_EQ(slurp(file("echt/ziel.cfg")), "neu");
+  EXPECT_EQ(read_file(file("echt/ziel.cfg")), "neu");
   EXPECT_EQ(link_target(file("kette.cfg")), file("echt/ziel.cfg"));
   // A link to a file that does not exist yet creates that file.
   fs::create_symlink("echt/neu.cfg", file("lose.cfg"));
   ASSERT_EQ(replace_file(file("lose.cfg"), "erste"), 0);
   EXPECT_TRUE(fs::is_symlink(file("lose.cfg")));
-  EXPECT_EQ(slurp(file("echt/neu.cfg")), "erste");
+  EXPECT_EQ(read_file(file("echt/neu.cfg")), "erste");
   EXPECT_EQ(names(), (std::vector<std::string>{"echt", "kette.cfg", "lose.cfg", "verweis.cfg"}));
 }
 
@@ -126,19 +121,19 @@ TEST_F(SavedFiles, ConfigurationDescriptionsAndInputFilesSaveThroughLinks) {
   Configuration config;
   ProgramIdentity id;
   bool cancelled = false;
-  put(file("echt/vx11.cfg"), "alt");
+  write_file(file("echt/vx11.cfg"), "alt");
   fs::create_symlink("echt/vx11.cfg", file("vx11.cfg"));
   write_configuration(config, dir, id, ui, cancelled);
   EXPECT_FALSE(cancelled);
   EXPECT_TRUE(fs::is_symlink(file("vx11.cfg")));
-  EXPECT_TRUE(slurp(file("echt/vx11.cfg")).starts_with("vx11 Konfiguration\r\n"));
+  EXPECT_TRUE(read_file(file("echt/vx11.cfg")).starts_with("vx11 Konfiguration\r\n"));
 
-  put(file("echt/vx11.err"), "Exec error 2\r\nU\r\nA\r\n");
+  write_file(file("echt/vx11.err"), "Exec error 2\r\nU\r\nA\r\n");
   fs::create_symlink("echt/vx11.err", file("vx11.err"));
   ASSERT_TRUE(saveDescription({file("vx11.err"), file("echt/work.err")}, "Exec error 2", {"neu", "besser"}, ui,
                               cancelled));
   EXPECT_TRUE(fs::is_symlink(file("vx11.err")));
-  EXPECT_EQ(slurp(file("echt/vx11.err")), "Exec error 2\r\nneu\r\nbesser\r\n");
+  EXPECT_EQ(read_file(file("echt/vx11.err")), "Exec error 2\r\nneu\r\nbesser\r\n");
 
   fs::create_symlink("echt/welle.vxk", file("welle.vxk"));
   std::string report;
@@ -152,7 +147,7 @@ TEST_F(SavedFiles, ConfigurationDescriptionsAndInputFilesSaveThroughLinks) {
 
 TEST_F(SavedFiles, FullDiskLeavesTheConfigurationAsItWas) {
   const std::string old = "vx11 Konfiguration\r\nVersion 1.1\r\nLayer\r\nNULL\r\n";
-  put(file("vx11.cfg"), old);
+  write_file(file("vx11.cfg"), old);
   const ChildResult r = run_in_child(
       [&](std::string& report) {
         bool cancelled = false;
@@ -165,7 +160,7 @@ TEST_F(SavedFiles, FullDiskLeavesTheConfigurationAsItWas) {
   expect_reported_failure(r, "Fehler : |I/O-Error " + std::to_string(EFBIG));
   EXPECT_NE(r.report.find("vx11.cfg nicht gespeichert, die bisherige Datei bleibt unver\x84ndert !"),
             std::string::npos);
-  EXPECT_EQ(slurp(file("vx11.cfg")), old);
+  EXPECT_EQ(read_file(file("vx11.cfg")), old);
   EXPECT_EQ(names(), std::vector<std::string>{"vx11.cfg"});
 }
 
@@ -190,7 +185,7 @@ class SessionFiles : public SavedFiles {
 
 TEST_F(SessionFiles, FullDiskLeavesTheSessionFileAsItWas) {
   const std::string old = "vx11 Session /daten\r\n/daten/a.vxk\r\n\r\n\r\n\r\n";
-  put(file("vx11.cff"), old);
+  write_file(file("vx11.cff"), old);
   const ChildResult r = run_in_child(
       [&](std::string& report) {
         const bool saved = save_session(state);  // the batch stand-in says yes to every retry
@@ -199,7 +194,7 @@ TEST_F(SessionFiles, FullDiskLeavesTheSessionFileAsItWas) {
       },
       ChildLimits{kFullDisk});
   expect_reported_failure(r, "Fehler : |I/O-Error " + std::to_string(EFBIG));
-  EXPECT_EQ(slurp(file("vx11.cff")), old);
+  EXPECT_EQ(read_file(file("vx11.cff")), old);
   EXPECT_EQ(names(), std::vector<std::string>{"vx11.cff"});
 }
 
@@ -224,7 +219,7 @@ TEST_F(SessionFiles, TheRetryOfAnUnwritableSessionFileHasAWayOut) {
 TEST_F(SavedFiles, FullDiskLeavesTheMessageDescriptionsAsTheyWere) {
   std::string old;
   for (int i = 0; i < 30; ++i) old += "Meldung " + std::to_string(i) + "\r\nUrsache\r\nAbhilfe\r\n";
-  put(file("vx11.err"), old);
+  write_file(file("vx11.err"), old);
   const DescriptionFiles files{file("vx11.err"), file("work/vx11.err")};
   const ChildResult r = run_in_child(
       [&](std::string& report) {
@@ -236,19 +231,19 @@ TEST_F(SavedFiles, FullDiskLeavesTheMessageDescriptionsAsTheyWere) {
       ChildLimits{kFullDisk});
   expect_reported_failure(r, "vx11.err nicht gespeichert, die bisherige Datei bleibt unver\x84ndert: I/O-Error " +
                                  std::to_string(EFBIG));
-  EXPECT_EQ(slurp(file("vx11.err")), old);
+  EXPECT_EQ(read_file(file("vx11.err")), old);
   EXPECT_EQ(names(), std::vector<std::string>{"vx11.err"});
 }
 
 TEST_F(SavedFiles, FullDiskLeavesAnInputFileAsItWas) {
   const std::string old = "die alte Fassung\r\n";
-  put(file("voll.vxk"), old);
+  write_file(file("voll.vxk"), old);
   const ChildResult r = run_in_child(
       [&](std::string& report) { return save_inputs(file("voll.vxk"), report); },
       ChildLimits{kFullDisk});
   expect_reported_failure(r, "nicht gespeichert, die bisherige Datei bleibt unver\x84ndert: I/O-Error " +
                                  std::to_string(EFBIG));
-  EXPECT_EQ(slurp(file("voll.vxk")), old);
+  EXPECT_EQ(read_file(file("voll.vxk")), old);
   EXPECT_EQ(names(), std::vector<std::string>{"voll.vxk"});
 }
 
@@ -264,7 +259,7 @@ class TableFiles : public SavedFiles {
     ASSERT_TRUE(tables.open_table(ctx, "t"));
     for (int r : {2, 5, 7}) ASSERT_TRUE(tables.set_deleted(ctx, r, true));
     tables.close_table();
-    old = slurp(file("t.dbf"));
+    old = read_file(file("t.dbf"));
   }
   CalcContext context() { return CalcContext{rec, messages, format, tables, ui, help}; }
   // Opens the table in the child, runs `change` under the write limit and reports what was shown.
@@ -308,7 +303,7 @@ TEST_F(TableFiles, FullDiskLeavesTheTableAsItWasWhateverTheChange) {
     SCOPED_TRACE(k.name);
     const ChildResult r = under_full_disk(k.change);
     expect_reported_failure(r, error);
-    EXPECT_EQ(slurp(file("t.dbf")), old);
+    EXPECT_EQ(read_file(file("t.dbf")), old);
     EXPECT_EQ(names(), std::vector<std::string>{"t.dbf"});  // no temporary table, not even an empty one
   }
   // Without the limit the same pack works and keeps the records not marked.
@@ -327,14 +322,14 @@ class Unprivileged : public SavedFiles {
  protected:
   void SetUp() override {
     SavedFiles::SetUp();
-    const std::string why = testing::unprivileged_unavailable();
+    const std::string why = test::unprivileged_unavailable();
     if (!why.empty()) GTEST_SKIP() << why;
-    testing::give_to_unprivileged(dir);
+    test::give_to_unprivileged(dir);
   }
   // Puts a file the unprivileged user owns but may only read.
   void put_read_only(const std::string& name, const std::string& bytes) {
-    put(file(name), bytes);
-    testing::give_to_unprivileged(file(name));
+    write_file(file(name), bytes);
+    test::give_to_unprivileged(file(name));
     fs::permissions(file(name), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   }
   ChildResult as_unprivileged(const std::function<int(std::string&)>& body) {
@@ -353,13 +348,13 @@ TEST_F(Unprivileged, AWriteProtectedConfigurationOrFolderIsNotReplaced) {
     return cancelled ? 1 : 0;
   };
   expect_reported_failure(as_unprivileged(write), "Fehler : |Schreibschutz entfernen !");
-  EXPECT_EQ(slurp(file("vx11.cfg")), old);
+  EXPECT_EQ(read_file(file("vx11.cfg")), old);
   // A writable file in a folder that takes no new file: there is no writing in place.
   fs::permissions(file("vx11.cfg"), fs::perms::owner_write, fs::perm_options::add);
   fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   expect_reported_failure(as_unprivileged(write), "Fehler : |Schreibschutz entfernen !");
-  EXPECT_EQ(slurp(file("vx11.cfg")), old);
+  EXPECT_EQ(read_file(file("vx11.cfg")), old);
   EXPECT_EQ(names(), std::vector<std::string>{"vx11.cfg"});
 }
 
@@ -373,13 +368,13 @@ TEST_F(Unprivileged, AWriteProtectedDescriptionOrInputFileIsNotReplaced) {
     return cancelled ? 1 : 0;
   });
   expect_reported_failure(description, "bleibt unver\x84ndert: Schreibschutz entfernen !");
-  EXPECT_EQ(slurp(file("vx11.err")), old);
+  EXPECT_EQ(read_file(file("vx11.err")), old);
 
   put_read_only("fest.vxk", "alt\r\n");
   const ChildResult input =
       as_unprivileged([&](std::string& report) { return save_inputs(file("fest.vxk"), report); });
   expect_reported_failure(input, "Ung\x81ltiger Dateiname \"" + file("fest.vxk") + "\" !");
-  EXPECT_EQ(slurp(file("fest.vxk")), "alt\r\n");
+  EXPECT_EQ(read_file(file("fest.vxk")), "alt\r\n");
   EXPECT_EQ(names(), (std::vector<std::string>{"fest.vxk", "vx11.err"}));
 }
 

@@ -23,7 +23,7 @@ struct RaterFixture : ::testing::Test {
   TableObject tables{browser};
   ProgramFileRater rater{format, id, session, tables};
 
-  RaterFixture() { tables.set_folders(VX11_DATA_DIR, dir.path()); }
+  RaterFixture() { tables.set_folders(VX11_DATA_DIR, dir.str()); }
 
   // An input data file of the example connection, changed by `change`.
   void write_input(const std::string& name, const std::function<void(ConnectionRecord&)>& change) {
@@ -56,7 +56,7 @@ TEST_F(RaterFixture, SoundFileIsReadAndRated) {
 TEST_F(RaterFixture, BrokenAndStoppingFilesSayWhy) {
   write_input("d0.vxk", [](ConnectionRecord& rec) { rec.shaft_diameter_d = 0; });
   write_input("voll.vxk", [](ConnectionRecord&) {});
-  const std::string whole = test::read_bytes(dir.file("voll.vxk"));
+  const std::string whole = test::read_file(dir.file("voll.vxk"));
   dir.write("kurz.vxk", whole.substr(0, whole.size() / 4));
   dir.write("leer.vxk", "");
 
@@ -77,7 +77,7 @@ TEST_F(RaterFixture, ScanOfADataDirectory) {
   write_input("b.vxk", [](ConnectionRecord& rec) { rec.nominal_torque_tn = 0; });
   dir.write("c.vxk", "kaputt\r\n");
   bool cancelled = false;
-  const ResultTable table = scan_result_table(dir.path(), "vxk", format, id, rater, nullptr, cancelled);
+  const ResultTable table = scan_result_table(dir.str(), "vxk", format, id, rater, nullptr, cancelled);
   ASSERT_EQ(table.row_count(), 4);
   EXPECT_EQ(table.rows[1][3], "N\xC3\xA4" "1");
   EXPECT_EQ(table.rows[1][4], "DIN 6888 - 5 x 6.5");

@@ -266,7 +266,7 @@ class FakeRater : public FileRater {
   FileRating rate(const std::string& path, ConnectionRecord& rec) override {
     rated.push_back(path.substr(path.rfind('/') + 1));
     seen_inputs.push_back(rec.inner_part_number);
-    const std::string text = test::read_bytes(path);
+    const std::string text = test::read_file(path);
     if (text == "throw") throw std::runtime_error("kaputt");
     rec.inner_part_number = text;
     if (text.starts_with("ok ")) {
@@ -284,7 +284,7 @@ TEST(ResultTableScan, EmptyDataDirectoryGivesOnlyTheHeadRow) {
   ScratchFolder dir;
   FakeRater rater;
   bool cancelled = false;
-  const ResultTable table = scan_result_table(dir.path(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
+  const ResultTable table = scan_result_table(dir.str(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
                                               nullptr, cancelled);
   ASSERT_EQ(table.row_count(), 1);
   EXPECT_EQ(table.rows[0], result_table_heads(FormatSettings{}));
@@ -316,7 +316,7 @@ TEST(ResultTableScan, EveryInputFileOneRowBrokenFilesDoNotStopTheScan) {
 
   FakeRater rater;
   bool cancelled = false;
-  const ResultTable table = scan_result_table(dir.path(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
+  const ResultTable table = scan_result_table(dir.str(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
                                               nullptr, cancelled);
   EXPECT_EQ(rater.rated, (std::vector<std::string>{"a.vxk", "b.vxk", "c.VXK", "d.vxk", "e.vxk"}));
   ASSERT_EQ(table.row_count(), 6);
@@ -348,7 +348,7 @@ TEST(ResultTableScan, RaterSettingTheAbortFlagDoesNotStopTheScan) {
   };
   bool cancelled = false;
   CancellingRater rater(cancelled);
-  const ResultTable table = scan_result_table(dir.path(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
+  const ResultTable table = scan_result_table(dir.str(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
                                               nullptr, cancelled);
   EXPECT_EQ(table.row_count(), 3);
   EXPECT_FALSE(cancelled);
@@ -367,7 +367,7 @@ TEST(ResultTableScan, ProgressShowsEachFileAndMayStopTheScan) {
   } progress;
   FakeRater rater;
   bool cancelled = false;
-  const ResultTable table = scan_result_table(dir.path(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
+  const ResultTable table = scan_result_table(dir.str(), "vxk", FormatSettings{}, ProgramIdentity{}, rater,
                                               &progress, cancelled);
   EXPECT_EQ(progress.captions, (std::vector<std::string>{"VX11  -  Scheibenfederberechnung -> " + nameText("a.vxk"),
                                                          "VX11  -  Scheibenfederberechnung -> " + nameText("b.vxk")}));

@@ -1,5 +1,5 @@
-// Shared pieces of the spreadsheet and result table tests: a scratch folder, a recording process
-// starter and the independent workbook reader.
+// Shared pieces of the spreadsheet and result table tests: a recording process starter and the
+// independent workbook reader.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,23 +11,10 @@
 #include <vector>
 
 #include "report/report_outlets.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::test {
-
-// A fresh folder below the system's temporary folder, removed with the object.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-  void write(const std::string& name, const std::string& bytes) const;
-
- private:
-  std::string path_;
-};
-
-std::string read_bytes(const std::string& path);
 
 // Knows the programs it is told about; records what it was asked to start.
 class RecordingStarter : public ProcessStarter {

@@ -35,7 +35,7 @@ struct Fixture : ::testing::Test {
   ScriptedInteraction ui;
   RecordingStarter starter{{"soffice", "xdg-open"}};
   bool cancelled = false;
-  SpreadsheetContext ctx{format, ui, starter, dir.path(), cancelled};
+  SpreadsheetContext ctx{format, ui, starter, dir.str(), cancelled};
   SpreadsheetLink link;
 };
 
@@ -50,7 +50,7 @@ TEST_F(SpreadsheetExchange, ExportThenImportGivesTheSameFileByteForByte) {
   EXPECT_EQ(starter.started[0], (std::vector<std::string>{"soffice", "--calc", workbook}));
 
   ASSERT_TRUE(import_input_data(ctx, link, workbook, dir.file("back.vxk")));
-  EXPECT_EQ(test::read_bytes(dir.file("back.vxk")), sample_input_file());
+  EXPECT_EQ(test::read_file(dir.file("back.vxk")), sample_input_file());
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_FALSE(cancelled);
 }
@@ -60,7 +60,7 @@ TEST_F(SpreadsheetExchange, AsciiModeDoesNotTouchTheCopiedInputData) {
   dir.write("a.vxk", sample_input_file());
   ASSERT_TRUE(export_input_data(ctx, link, dir.file("a.vxk")));
   ASSERT_TRUE(import_input_data(ctx, link, dir.file("a.xlsx"), dir.file("b.vxk")));
-  EXPECT_EQ(test::read_bytes(dir.file("b.vxk")), sample_input_file());
+  EXPECT_EQ(test::read_file(dir.file("b.vxk")), sample_input_file());
 }
 
 TEST_F(SpreadsheetExchange, InputWorkbookOpensInAnotherReaderAsTextInColumnA) {
@@ -116,7 +116,7 @@ TEST_F(SpreadsheetExchange, StartWithoutInputFileAsksToSaveFirst) {
 
 TEST_F(SpreadsheetExchange, StartWithoutProgramCannotStart) {
   RecordingStarter none({});
-  SpreadsheetContext bare{format, ui, none, dir.path(), cancelled};
+  SpreadsheetContext bare{format, ui, none, dir.str(), cancelled};
   dir.write("a.vxk", sample_input_file());
   EXPECT_FALSE(start_spreadsheet(bare, link, dir.file("a.vxk")));
   EXPECT_TRUE(cancelled);
@@ -166,8 +166,8 @@ TEST_F(SpreadsheetExchange, ImportAsksForTheWorkbookInTheFolderOfTheLastOne) {
   ASSERT_TRUE(export_input_data(ctx, link, dir.file("a.vxk")));
   ui.files = {dir.file("a.xlsx")};
   ASSERT_TRUE(import_input_data(ctx, link, "", dir.file("b.vxk")));
-  EXPECT_EQ(ui.asked, (std::vector<std::string>{"Import Excel -> VX11|" + dir.path() + "/"}));
-  EXPECT_EQ(test::read_bytes(dir.file("b.vxk")), sample_input_file());
+  EXPECT_EQ(ui.asked, (std::vector<std::string>{"Import Excel -> VX11|" + dir.str() + "/"}));
+  EXPECT_EQ(test::read_file(dir.file("b.vxk")), sample_input_file());
 }
 
 TEST_F(SpreadsheetExchange, ImportCancelledInTheDialog) {
@@ -185,7 +185,7 @@ TEST_F(SpreadsheetExchange, ImportOfAnEmptyColumnAKeepsTheTarget) {
   EXPECT_TRUE(cancelled);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0], "Meldung:|Keine Eingabedaten in Spalte A von \"" + dir.file("leer.xlsx") + "\" !");
-  EXPECT_EQ(test::read_bytes(dir.file("b.vxk")), "bisher");
+  EXPECT_EQ(test::read_file(dir.file("b.vxk")), "bisher");
 }
 
 TEST_F(SpreadsheetExchange, ImportOfADamagedWorkbookKeepsTheTarget) {
@@ -194,7 +194,7 @@ TEST_F(SpreadsheetExchange, ImportOfADamagedWorkbookKeepsTheTarget) {
   EXPECT_FALSE(import_input_data(ctx, link, dir.file("kaputt.xlsx"), dir.file("b.vxk")));
   EXPECT_TRUE(cancelled);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(test::read_bytes(dir.file("b.vxk")), "bisher");
+  EXPECT_EQ(test::read_file(dir.file("b.vxk")), "bisher");
 }
 
 // Writes a tab-separated report copy and records the channel settings it was called with.
@@ -272,7 +272,7 @@ TEST_F(SpreadsheetExchange, PrintoutAfterAFatalRunShowsTheMessagesInstead) {
 
 TEST_F(SpreadsheetExchange, PrintoutWithoutProgramWritesNothing) {
   RecordingStarter none({});
-  SpreadsheetContext bare{format, ui, none, dir.path(), cancelled};
+  SpreadsheetContext bare{format, ui, none, dir.str(), cancelled};
   Configuration config = default_configuration("/start");
   FakeTabReport report(config, dir.file("$$1.txt"), kTabReport);
   EXPECT_EQ(printout_to_spreadsheet(bare, link, config, false, report), PrintoutOutcome::Failed);
@@ -329,7 +329,7 @@ TEST_F(SpreadsheetExchange, GridExportWritesEveryCell) {
 
 TEST_F(SpreadsheetExchange, GridExportWithoutProgram) {
   RecordingStarter none({});
-  SpreadsheetContext bare{format, ui, none, dir.path(), cancelled};
+  SpreadsheetContext bare{format, ui, none, dir.str(), cancelled};
   ResultTable table;
   table.rows.push_back(result_table_heads(format));
   EXPECT_FALSE(export_result_grid(bare, link, table));

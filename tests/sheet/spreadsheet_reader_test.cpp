@@ -182,7 +182,7 @@ TEST(SpreadsheetReader, MissingFileAndFolder) {
   std::string error;
   EXPECT_FALSE(read_worksheet(dir.file("weg.xlsx"), cells, error));
   EXPECT_EQ(error, "File " + nameText(dir.file("weg.xlsx")) + " not found !");
-  EXPECT_FALSE(read_worksheet(dir.path(), cells, error));
+  EXPECT_FALSE(read_worksheet(dir.str(), cells, error));
   EXPECT_FALSE(error.empty());
 }
 
@@ -192,7 +192,7 @@ TEST(SpreadsheetReader, TruncatedWorkbookOfOurOwnWriter) {
   for (int i = 0; i < 2000; ++i) rows.push_back({"Zeile " + std::to_string(i)});
   std::string error;
   ASSERT_TRUE(write_workbook(dir.file("w.xlsx"), rows, WorkbookLayout{true, '.', {}}, error)) << error;
-  const std::string bytes = test::read_bytes(dir.file("w.xlsx"));
+  const std::string bytes = test::read_file(dir.file("w.xlsx"));
   for (const std::size_t keep : {bytes.size() / 2, bytes.size() - 30, std::size_t{100}}) {
     dir.write("cut.xlsx", bytes.substr(0, keep));
     WorksheetCells cells;
@@ -230,7 +230,7 @@ TEST(SpreadsheetWriter, FailuresLeaveThePreviousWorkbook) {
   const std::vector<SheetRow> too_long = {{std::string(32768, 'x')}};
   EXPECT_FALSE(write_workbook(dir.file("w.xlsx"), too_long, WorkbookLayout{}, error));
   EXPECT_NE(error.find("zu lang"), std::string::npos) << error;
-  EXPECT_EQ(test::read_bytes(dir.file("w.xlsx")), "bisher");
+  EXPECT_EQ(test::read_file(dir.file("w.xlsx")), "bisher");
   EXPECT_FALSE(std::filesystem::exists(dir.file("w.xlsx.part")));
 
   EXPECT_FALSE(write_workbook(dir.file("nicht/da/w.xlsx"), {{"a"}}, WorkbookLayout{}, error));

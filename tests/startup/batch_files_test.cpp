@@ -9,6 +9,7 @@
 
 #include "base/output_name.h"
 #include "project/private_temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11 {
 namespace {
@@ -35,9 +36,8 @@ TEST(OutputName, LastExtensionIsReplaced) {
 }
 
 TEST(OutputName, SameFileThroughLinksAndDots) {
-  char pattern[] = "/tmp/vx11_same_XXXXXX";
-  ASSERT_NE(::mkdtemp(pattern), nullptr);
-  const fs::path dir = pattern;
+  const fs::path dir = vx11::test::make_unique_folder("/tmp/vx11_same_XXXXXX");
+  ASSERT_FALSE(dir.empty());
   std::ofstream(dir / "job.txt") << "x";
   fs::create_symlink("job.txt", dir / "link.txt");
   fs::create_hard_link(dir / "job.txt", dir / "hard.txt");
@@ -51,9 +51,8 @@ TEST(OutputName, SameFileThroughLinksAndDots) {
 }
 
 TEST(PrivateTempFolder, OwnerOnlyInsideTheBaseMadeWhenFirstNeededAndGoneAtTheEnd) {
-  char pattern[] = "/tmp/vx11_private_XXXXXX";
-  ASSERT_NE(::mkdtemp(pattern), nullptr);
-  const fs::path base = pattern;
+  const fs::path base = vx11::test::make_unique_folder("/tmp/vx11_private_XXXXXX");
+  ASSERT_FALSE(base.empty());
   std::string first;
   {
     PrivateTempFolder a(base.string());

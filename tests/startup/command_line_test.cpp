@@ -11,6 +11,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/command_run.h"
+#include "tests/support/files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -38,21 +41,12 @@ class CommandLine : public ::testing::Test {
     // A private configuration folder keeps the user's own configuration out of the test.
     const std::string cmd = "cd '" + dir_.string() + "' && export XDG_CONFIG_HOME='" + dir_.string() + "/cfg' && { " +
                             script + "; } 2>&1";
-    Outcome r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    const int status = ::pclose(p);
-    r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    const vx11::test::CommandRun shell = vx11::test::run_command(cmd);
+    return {shell.exit_code, shell.output};
   }
 
   std::string read(const std::string& name) {
-    std::ifstream in(dir_ / name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return vx11::test::read_file(dir_ / name);
   }
 
   fs::path dir_;

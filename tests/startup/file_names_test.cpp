@@ -3,11 +3,6 @@
 // and in the messages on standard error; no second conversion turns them into "Pr├╝fst├╝ck".
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,7 +10,8 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "tests/support/program_run.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -31,47 +27,18 @@ struct Finished {
 
 // Runs wvx11 in `folder` with the given arguments and extra environment, without a shell.
 Finished run_wvx11(const fs::path& folder, const std::vector<std::string>& args, const std::vector<std::string>& env) {
-  Finished r;
-  const fs::path output = folder / "output.log";
-  std::vector<std::string> words = {VX11_BIN_DIR "/wvx11"};
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  std::vector<std::string> environment = env;
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry(*e);
-    if (!entry.starts_with("TEMP=") && !entry.starts_with("TMPDIR=") && !entry.starts_with("XDG_CONFIG_HOME="))
-      environment.push_back(entry);
-  }
-  std::vector<char*> envp;
-  for (auto& e : environment) envp.push_back(e.data());
-  envp.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-  pid_t pid = 0;
-  const int err = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  if (err != 0) return r;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream in(output, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  r.output = s.str();
-  return r;
+  vx11::test::ProgramRun run{VX11_BIN_DIR "/wvx11", args, folder.string(), env};
+  run.unset = {"TEMP", "TMPDIR", "XDG_CONFIG_HOME"};
+  run.merge_errors = true;
+  const vx11::test::ProgramOutcome outcome = vx11::test::run_program(run);
+  return {outcome.exit_code, outcome.out};
 }
 
 class FileNames : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vx11_names_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = vx11::test::make_unique_folder("/tmp/vx11_names_XXXXXX");
+    ASSERT_FALSE(dir.empty());
     temp = dir / ("Temp_" + kName);
     fs::create_directories(temp);
     fs::copy_file(fs::path(VX11_SOURCE_DIR) / "examples" / "beispiel.vxk", dir / (kName + ".vxk"));

@@ -8,7 +8,7 @@
 #include <csignal>
 #include <cstdio>
 
-namespace vx11::testing {
+namespace vx11::test {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::string unprivileged_unavailable() {
   return {};
 }
 
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace vx11::testing {
+namespace vx11::test {
 
 struct ChildLimits {
   rlim_t file_size = RLIM_INFINITY;  // bytes a file may grow to; SIGXFSZ is ignored, writes fail
@@ -42,4 +42,4 @@ void give_to_unprivileged(const std::string& path);
 // Why a test that needs an unprivileged user cannot run here; empty when it can.
 std::string unprivileged_unavailable();
 
-}  // namespace vx11::testing
+}  // namespace vx11::test

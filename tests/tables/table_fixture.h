@@ -12,15 +12,19 @@
 #include "calc/calc_context.h"
 #include "calc/table_object.h"
 #include "tests/tables/table_maker.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11 {
+
+using test::read_file;
+using test::write_file;
 
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/vx11_tables_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    root = pattern;
+    root = test::make_unique_folder("/tmp/vx11_tables_XXXXXX").string();
+    ASSERT_FALSE(root.empty());
     folder = root + "/dbf";
     temp = root + "/temp";
     std::filesystem::create_directories(folder);
@@ -44,14 +48,6 @@ class TableTest : public ::testing::Test {
   void make_table(const std::string& path, const DbfFields& fields,
                   const std::vector<std::vector<std::string>>& rows) {
     make_dbf_table(path, fields, rows);
-  }
-
-  static std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void write_file(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
   }
 
   std::string root, folder, temp;

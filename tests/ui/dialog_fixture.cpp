@@ -11,14 +11,14 @@
 
 #include "calc/key_table.h"
 #include "tests/ui/qt_test_support.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::test {
 
 void DialogTest::SetUp() {
   ensure_application();
-  char pattern[] = "/tmp/vx11_dialogs_XXXXXX";
-  ASSERT_NE(::mkdtemp(pattern), nullptr);
-  root = pattern;
+  root = test::make_unique_folder("/tmp/vx11_dialogs_XXXXXX").string();
+  ASSERT_FALSE(root.empty());
   temp_folder = root + "/temp";
   std::filesystem::create_directories(root + "/dbf");
   std::filesystem::create_directories(temp_folder);

@@ -7,6 +7,7 @@
 
 #include "tests/ui/help_fixture.h"
 #include "tests/ui/qt_test_support.h"
+#include "tests/support/command_run.h"
 #include "ui/command_groups.h"
 #include "ui/help_links.h"
 #include "ui/main_window.h"
@@ -29,13 +30,9 @@ class HelpCommands : public test::HelpTest {
                           VX11_SOURCE_DIR + "/tests/cad/check_dxf.py'";
     for (const auto& f : files) command += " '" + f + "'";
     command += " 2>&1";
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-      char buf[512];
-      while (fgets(buf, sizeof buf, p)) out += buf;
-      if (pclose(p) == 0) return {};
-    }
-    return out.empty() ? "reader did not run" : out;
+    const test::CommandRun r = test::run_command(command);
+    if (r.started && r.status == 0) return {};
+    return r.output.empty() ? "reader did not run" : r.output;
   }
   Thh window;
 };

@@ -16,6 +16,7 @@
 #include "tests/ui/qt_test_support.h"
 #include "ui/canvas.h"
 #include "ui/help_picture_window.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::test {
 
@@ -45,9 +46,8 @@ std::vector<std::string> picture_texts(const QWidget* asker) {
 void HelpTest::SetUp() {
   ensure_application();
   ui = ScriptedInteraction();
-  char pattern[] = "/tmp/vx11_help_ui_XXXXXX";
-  ASSERT_NE(::mkdtemp(pattern), nullptr);
-  root = pattern;
+  root = test::make_unique_folder("/tmp/vx11_help_ui_XXXXXX").string();
+  ASSERT_FALSE(root.empty());
   plt = root + "/plt";
   temp = root + "/temp";
   for (const std::string& d : {plt, temp, root + "/dbf", root + "/cad"}) fs::create_directories(d);
@@ -85,11 +85,6 @@ void HelpTest::load_example(const std::string& name) {
   ASSERT_FALSE(state->rec.cancelled);
   auto calc = state->calc();
   run_rating(calc);
-}
-
-std::string HelpTest::read(const std::string& path) const {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void HelpTest::screenshot(QWidget* widget, const std::string& name) {

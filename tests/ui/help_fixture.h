@@ -54,7 +54,6 @@ class HelpTest : public ::testing::Test {
   void start(bool window_interaction = false);
   // The worked example with overload messages, read and rated.
   void load_example(const std::string& name = "ueberlast.vxk");
-  std::string read(const std::string& path) const;
   // With VX11_SCREENSHOT_DIR set: the widget grabbed into <dir>/<name>.png.
   static void screenshot(QWidget* widget, const std::string& name);
 

@@ -12,6 +12,7 @@
 #include "tests/ui/help_fixture.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/help_desk.h"
+#include "tests/support/files.h"
 
 namespace vx11 {
 namespace {
@@ -93,7 +94,7 @@ class HelpPictureList : public test::HelpTest {
     ModalDriver driver(std::move(steps));
     HelpDesk::of(&window, *state).show_pictures();
     EXPECT_EQ(driver.unexpected(), 0);
-    return read(plt + "/vx11.dbh");
+    return test::read_file(plt + "/vx11.dbh");
   }
   static QStringList entries(QWidget* w) {
     QStringList l;
@@ -196,7 +197,7 @@ TEST_F(HelpPictureList, CancelEndsTheList) {
   run({[](QWidget* w) { click(w, "Button_neu"); }});
   // The cancel ends the list with the abort flag set; the menu command clears it (command tests).
   EXPECT_TRUE(state->rec.cancelled);
-  EXPECT_EQ(read(plt + "/vx11.dbh"), shipped);
+  EXPECT_EQ(test::read_file(plt + "/vx11.dbh"), shipped);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "project/printouts.h"
 #include "base/text.h"
 #include "tests/ui/help_fixture.h"
+#include "tests/support/files.h"
 #include "tests/ui/qt_test_support.h"
 #include "ui/command_groups.h"
 #include "ui/main_window.h"
@@ -92,7 +93,7 @@ class MessageDialogs : public test::HelpTest {
     EXPECT_EQ(driver.steps_run(), 1);
     EXPECT_EQ(driver.unexpected(), 0);
   }
-  std::string descriptions() const { return read(plt + "/vx11.err"); }
+  std::string descriptions() const { return test::read_file(plt + "/vx11.err"); }
 };
 
 TEST_F(MessageDialogs, SaveChangesAnswers) {
@@ -165,7 +166,7 @@ TEST_F(MessageCommands, ViewPrintsTheListWithCausesAndHelpBrowses) {
 
   ASSERT_TRUE(window.run_command(Command::ViewErrorMessages));
   ASSERT_EQ(text_window.shown.size(), 1u);
-  const std::string printout = read(text_window.shown[0].converted_path);
+  const std::string printout = test::read_file(text_window.shown[0].converted_path);
   EXPECT_NE(printout.find("BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN"), std::string::npos);
   EXPECT_NE(printout.find(state->messages.entry(1)), std::string::npos);
 

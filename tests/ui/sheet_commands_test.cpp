@@ -78,7 +78,7 @@ TEST_F(SheetCommands, StartExcelEnablesExportAndImportOnlyWhenTheProgramIsFound)
 TEST_F(SheetCommands, ExportThenImportGivesBackTheSameInputFileByteForByte) {
   fake.programs = {"soffice"};
   const std::string path = current_input();
-  const std::string original = read_bytes(path);
+  const std::string original = test::read_file(path);
   ASSERT_NE(original.find("W\x84lle \x94\x81\xe1"), std::string::npos);
   main().run_command(Command::OleStartExcel);
   main().run_command(Command::OleExportExcel);
@@ -98,7 +98,7 @@ TEST_F(SheetCommands, ExportThenImportGivesBackTheSameInputFileByteForByte) {
   ui.files = {workbook};
   main().run_command(Command::OleImportExcel);
   EXPECT_TRUE(messages().empty());
-  EXPECT_EQ(read_bytes(path), original);
+  EXPECT_EQ(test::read_file(path), original);
   EXPECT_EQ(state->rec.inner_part_number, "W\x84lle \x94\x81\xe1");
   EXPECT_EQ(static_cast<double>(state->rec.shaft_diameter_d), 21.0);
   EXPECT_FALSE(state->session.unsaved_changes);
@@ -113,7 +113,7 @@ TEST_F(SheetCommands, ExportWritesUnsavedInputsFirst) {
   state->session.unsaved_changes = true;
   main().run_command(Command::OleExportExcel);
   EXPECT_FALSE(state->session.unsaved_changes);
-  EXPECT_NE(read_bytes(path).find("NEU-4711"), std::string::npos);
+  EXPECT_NE(test::read_file(path).find("NEU-4711"), std::string::npos);
   WorksheetCells cells;
   std::string error;
   ASSERT_TRUE(read_worksheet(last_workbook(), cells, error)) << error;
@@ -128,7 +128,7 @@ TEST_F(SheetCommands, ImportThatCannotGoAnywhereChangesNothing) {
     test::SheetTest::TearDown();
     SetUp();
     std::string before;
-    if (with_file) before = read_bytes(current_input());
+    if (with_file) before = test::read_file(current_input());
     std::ofstream(temp_folder + "/kein.xlsx") << "kein Arbeitsblatt";
     ui.files = {temp_folder + "/kein.xlsx"};
     state->rec.shaft_diameter_d = 44;
@@ -137,7 +137,7 @@ TEST_F(SheetCommands, ImportThatCannotGoAnywhereChangesNothing) {
     if (!with_file) {
       EXPECT_EQ(messages()[0], spreadsheet_text::kFileNotFound);
     } else {
-      EXPECT_EQ(read_bytes(data + "umlaut.vxk"), before);
+      EXPECT_EQ(test::read_file(data + "umlaut.vxk"), before);
     }
     EXPECT_TRUE(state->rec.cancelled);
     EXPECT_EQ(static_cast<double>(state->rec.shaft_diameter_d), 44.0);

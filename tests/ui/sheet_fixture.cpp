@@ -37,11 +37,6 @@ std::string SheetTest::write_input(const std::string& file_name, Real d, const s
   return path;
 }
 
-std::string SheetTest::read_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<std::string> SheetTest::messages() const {
   std::vector<std::string> texts;
   for (const std::string& shown : ui.shown) texts.push_back(shown.substr(shown.find('|') + 1));

@@ -9,6 +9,7 @@
 
 #include "tests/ui/dialog_fixture.h"
 #include "ui/main_window.h"
+#include "tests/support/files.h"
 
 namespace vx11::test {
 
@@ -31,7 +32,6 @@ class SheetTest : public DialogTest {
   // An input data file in the data directory: the worked example with shaft diameter `d` (17 to 22
   // for its key) and the shaft part number; returns its path.
   std::string write_input(const std::string& file_name, Real d, const std::string& shaft_number = "11111111");
-  static std::string read_bytes(const std::string& path);
   // The texts of the message boxes shown so far, without their captions.
   std::vector<std::string> messages() const;
 

@@ -9,6 +9,7 @@
 
 #include "calc/dbf_table.h"
 #include "tests/ui/tdbf4_fixture.h"
+#include "tests/support/files.h"
 
 namespace vx11::test {
 namespace {
@@ -20,11 +21,6 @@ std::string stored(const std::string& path, int record, int field) {
   bool unreadable = false;
   if (!t.open(path, false, problem, unreadable)) return "(" + problem + ")";
   return t.text(record, field);
-}
-
-std::string file_text(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Opens the cell's editor with F2, types the text and commits with Enter.
@@ -159,7 +155,7 @@ TEST_F(Tdbf4Test, FileMenuExportsPrintsAndAppends) {
 
   w.findChild<QAction*>("mi_fileExportHtml")->trigger();
   EXPECT_EQ(page, temp + "/teile.htm");
-  const std::string html = file_text(page);
+  const std::string html = read_file(page);
   EXPECT_NE(html.find("<TITLE>" + folder + "/teile.dbf</TITLE>"), std::string::npos);
   EXPECT_NE(html.find("<TD>\u00c4u\u00dfere</TD>"), std::string::npos);  // converted
 
@@ -172,7 +168,7 @@ TEST_F(Tdbf4Test, FileMenuExportsPrintsAndAppends) {
   EXPECT_EQ(w.current_record(), 6);
 
   w.findChild<QAction*>("mi_fileSaveDelimited")->trigger();
-  EXPECT_EQ(file_text(root + "/teile.txt").substr(0, 20), "3,\"Zahnrad\",9.50\r\n1,");
+  EXPECT_EQ(read_file(root + "/teile.txt").substr(0, 20), "3,\"Zahnrad\",9.50\r\n1,");
 
   w.findChild<QAction*>("mi_fileAppendDelimited")->trigger();
   EXPECT_EQ(tables.record_count(), 12);

@@ -21,6 +21,7 @@
 #include "tests/ui/qt_test_support.h"
 #include "ui/tdbf4.h"
 #include "ui/tdbf4_model.h"
+#include "tests/support/scratch_folder.h"
 
 namespace vx11::test {
 
@@ -28,9 +29,8 @@ class Tdbf4Test : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_application();
-    char pattern[] = "/tmp/vx11_tdbf4_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    root = pattern;
+    root = test::make_unique_folder("/tmp/vx11_tdbf4_XXXXXX").string();
+    ASSERT_FALSE(root.empty());
     folder = root + "/dbf";
     temp = root + "/temp";
     std::filesystem::create_directories(folder);

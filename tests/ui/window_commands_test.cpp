@@ -9,6 +9,7 @@
 #include "tests/ui/qt_test_support.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/form_preview.h"
+#include "tests/support/files.h"
 
 namespace vx11 {
 namespace {
@@ -206,8 +207,7 @@ TEST_F(WindowCommands, ReportGoesToTheTextWindowNamedAfterTheInput) {
   state->config.text_device_window = false;
   w.run_command(Command::ViewStandard);
   ASSERT_EQ(window.shown.size(), 1u);
-  std::ifstream in(window.shown[0].converted_path, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string text = test::read_file(window.shown[0].converted_path);
   EXPECT_NE(text.find("beispiel"), std::string::npos);
   EXPECT_NE(text.find("Scheibenfeder"), std::string::npos);
   w.run_command(Command::ViewExcerpt);

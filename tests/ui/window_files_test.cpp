@@ -15,6 +15,7 @@
 #include "tests/ui/tdbf4_fixture.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/program_reaper.h"
+#include "tests/support/files.h"
 
 namespace vx11 {
 namespace {
@@ -57,18 +58,14 @@ TEST_F(WindowFileNames, AFailedSaveKeepsTheInputsUnsaved) {
   const std::string path = copy_as(std::string(251, 'n'));
   ui.files.push_back(path);
   w.run_command(Command::FileOpen);
-  const std::string before = [&] {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }();
+  const std::string before = test::read_file(path);
   state->session.unsaved_changes = true;
   ui.shown.clear();
   w.run_command(Command::FileSave);
   EXPECT_TRUE(state->session.unsaved_changes);  // nothing says "saved"
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_NE(ui.shown[0].find("nicht gespeichert, die bisherige Datei bleibt unver\x84ndert"), std::string::npos);
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
+  EXPECT_EQ(test::read_file(path), before);
 }
 
 TEST_F(WindowFileNames, AConnectionSavedInSeriesBReopensInSeriesB) {

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 // The sample drawing of the CAD tests as the plot output writes it.
 fs::path writeSampleDxf(const fs::path& dir) {
   CadWorld w(dir);
-  writeFile(dir / "zeichnr.dxf", w.render(kOutPlot, drawSample, "zeichnr.dxf"));
+  write_file(dir / "zeichnr.dxf", w.render(kOutPlot, drawSample, "zeichnr.dxf"));
   return dir / "zeichnr.dxf";
 }
 
@@ -91,7 +91,7 @@ TEST(Zeichnr, EveryFormatOfTheSampleIsWellFormed) {
     const std::string out = (dir / (std::string("plot.") + code)).string();
     std::string err;
     ASSERT_EQ(plot({base, std::string("/C") + code, "/D3", "/F" + out, "/M*"}, &err), 0) << code << err;
-    std::string text = readFile(out);
+    std::string text = read_file(out);
     if (std::string(code) == "PS") {
       EXPECT_EQ(text.rfind("%!PS", 0), 0u);
       EXPECT_NE(text.find(" show "), std::string::npos);
@@ -154,7 +154,7 @@ TEST(Zeichnr, FittingPutsTheExtentsOntoTheSheetAndTurningMakesItLandscape) {
   const fs::path dir = scratchFolder("zeichnr_fit");
   CadWorld w(dir);
   // A frame of 1000 x 400 mm: far too large for A4 at 1:1.
-  writeFile(dir / "big.dxf", w.render(kOutPlot, [](DrawingOutput& o) {
+  write_file(dir / "big.dxf", w.render(kOutPlot, [](DrawingOutput& o) {
     o.DrawingHeader(0, 0, 1000, 400);
     o.BeginBlocks();
     o.EndBlocks();
@@ -185,14 +185,14 @@ TEST(Zeichnr, TenMegabytesOfGarbageGiveAMessage) {
   std::string junk(10 * 1024 * 1024, '\0');
   unsigned x = 12345;
   for (char& c : junk) c = static_cast<char>((x = x * 1103515245u + 12345u) >> 16);
-  writeFile(dir / "junk.dxf", junk);
+  write_file(dir / "junk.dxf", junk);
   std::string err;
   EXPECT_EQ(plot({(dir / "junk").string(), "/CPS", "/F" + (dir / "out.ps").string()}, &err), 1);
   EXPECT_NE(err.find("Error in DXF File"), std::string::npos) << err;
   // Group-shaped garbage: lines of numbers never ending in EOF.
   std::string lines;
   while (lines.size() < 10 * 1024 * 1024) lines += "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 10\nx\n";
-  writeFile(dir / "lines.dxf", lines);
+  write_file(dir / "lines.dxf", lines);
   EXPECT_EQ(plot({(dir / "lines").string(), "/CPS", "/F" + (dir / "out.ps").string()}, &err), 1);
 }
 
@@ -225,7 +225,7 @@ TEST(Zeichnr, OutputCodeFourPlotsThroughTheConfiguredLine) {
   out.CloseOutput();
   EXPECT_TRUE(fs::exists(dir / "zeichnr.dxf"));
   EXPECT_TRUE(ui.shown.empty()) << ui.shown.front();
-  for (int i = 0; i < 100 && !(fs::exists(target) && readFile(target).ends_with("%%EOF\n")); ++i)
+  for (int i = 0; i < 100 && !(fs::exists(target) && read_file(target).ends_with("%%EOF\n")); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   ASSERT_TRUE(fs::exists(target)) << "the plot file appears where /F says";
   EXPECT_EQ(shell("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=nullpage '" + target + "'"), 0);

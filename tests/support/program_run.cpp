@@ -1,4 +1,4 @@
-#include "tests/json/program_run.h"
+#include "tests/support/program_run.h"
 
 #include <fcntl.h>
 #include <grp.h>
@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 extern char** environ;
@@ -43,7 +44,11 @@ ProgramOutcome run_program(const ProgramRun& run) {
   int out_pipe[2], err_pipe[2];
   if (pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0) return outcome;
   std::vector<std::string> env_texts;
-  for (char** e = environ; *e; ++e) env_texts.emplace_back(*e);
+  for (char** e = environ; *e; ++e) {
+    const std::string entry(*e);
+    if (std::find(run.unset.begin(), run.unset.end(), entry.substr(0, entry.find('='))) == run.unset.end())
+      env_texts.push_back(entry);
+  }
   env_texts.insert(env_texts.end(), run.env.begin(), run.env.end());
   std::vector<char*> envp;
   for (auto& e : env_texts) envp.push_back(e.data());
@@ -57,7 +62,7 @@ ProgramOutcome run_program(const ProgramRun& run) {
   const pid_t pid = fork();
   if (pid == 0) {
     dup2(out_pipe[1], 1);
-    dup2(err_pipe[1], 2);
+    dup2(run.merge_errors ? out_pipe[1] : err_pipe[1], 2);
     signal(SIGXFSZ, SIG_IGN);  // an oversized write fails with EFBIG instead of ending the program
     if (run.file_size_limit != RLIM_INFINITY) {
       rlimit lim{run.file_size_limit, run.file_size_limit};

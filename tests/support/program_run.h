@@ -1,5 +1,5 @@
 // Runs a program as a user would: its own process (no shell), a working folder, extra environment,
-// optionally a file-size limit or another user, with standard output and error kept apart.
+// optionally a file-size limit or another user, with standard output and error kept apart (or merged).
 #pragma once
 
 #include <sys/resource.h>
@@ -15,6 +15,8 @@ struct ProgramRun {
   std::vector<std::string> args;
   std::string folder;                // working folder
   std::vector<std::string> env;      // "NAME=value" added to the inherited environment
+  std::vector<std::string> unset{};  // names left out of the inherited environment
+  bool merge_errors = false;         // standard error goes into `out` as well, in the order written
   rlim_t file_size_limit = RLIM_INFINITY;
   uid_t user = 0;                    // 0: stay who we are
   gid_t group = 0;
