@@ -55,7 +55,7 @@ const std::vector<std::string>& channel_choice_names() {
   return names;
 }
 
-std::string output_name(const ReportSource& source, std::string_view name) {
+std::string printout_output_name(const ReportSource& source, std::string_view name) {
   if (name.empty()) return with_slash(source.output_folder) + source.file_name + ".txt";
   std::string chosen(name);
   if (!has_extension(chosen)) chosen += ".txt";

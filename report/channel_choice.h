@@ -16,7 +16,7 @@ const std::vector<std::string>& channel_choice_names();
 
 // The output name: `name` with ".txt" added when it has no "."; empty: named after the input, its
 // name without extension (which may hold dots of its own) and ".txt".
-std::string output_name(const ReportSource& source, std::string_view name);
+std::string printout_output_name(const ReportSource& source, std::string_view name);
 
 // Sets the target's channel: `channel`, or with 0 the configured one (asked when "Text Device
 // Window ?" is set). False when the question was cancelled; the abort flag is then set.

@@ -24,7 +24,7 @@ void start_program(const ReportContext& context, const std::string& program, con
 
 }  // namespace
 
-void hand_over(const ReportContext& context, ChannelTarget& target, bool clipboard_mode) {
+void hand_over_printout(const ReportContext& context, ChannelTarget& target, bool clipboard_mode) {
   const auto temp = [&target] { return target.temp_folder(); };
   const std::string& stream_path = target.path();
   // The copy the window and programs read; a failure is reported and sets the abort flag.

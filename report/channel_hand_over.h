@@ -8,6 +8,6 @@ namespace vx11 {
 
 // Runs the channel's hand-over of a completely written target; channel 1 copies to the clipboard
 // instead of showing the window when `clipboard_mode` is set.
-void hand_over(const ReportContext& context, ChannelTarget& target, bool clipboard_mode);
+void hand_over_printout(const ReportContext& context, ChannelTarget& target, bool clipboard_mode);
 
 }  // namespace vx11

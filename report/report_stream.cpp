@@ -26,7 +26,7 @@ bool ReportStream::open(int channel, std::string_view name, std::ostream* into) 
   formatter_.reset();
   target_.reset(into == nullptr);
   counters_ = {};
-  target_.set_output_name(output_name(source_, name));
+  target_.set_output_name(printout_output_name(source_, name));
   if (channel == kChannelChoiceOnly) return false;
   if (!choose_channel(context_, channel, target_)) return false;
   if (into) target_.write_to(into);
@@ -125,7 +125,7 @@ void ReportStream::close() {
   if (writing()) formatter_->finish();
   const bool hand = target_.finish();
   open_ = false;
-  if (hand) hand_over(context_, target_, clipboard_mode_);
+  if (hand) hand_over_printout(context_, target_, clipboard_mode_);
 }
 
 }  // namespace vx11
