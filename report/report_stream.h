@@ -24,6 +24,7 @@
 #include <array>
 #include <ctime>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -35,53 +36,21 @@
 #include "base/identity.h"
 #include "base/format_settings.h"
 #include "base/interaction.h"
+#include "report/channel_target.h"
+#include "report/line_formatter.h"
+#include "report/report_context.h"
 #include "report/report_layout.h"
 #include "report/report_outlets.h"
 #include "base/help_numbers.h"
 
 namespace vx11 {
 
-// Channel numbers ("Text Device").
-inline constexpr int kChannelScreen = 1;
-inline constexpr int kChannelTextPrinter = 2;
-inline constexpr int kChannelFile = 3;
-inline constexpr int kChannelPrinter = 4;
-inline constexpr int kChannelTextProgram = 5;
-inline constexpr int kChannelTabFile = 6;
-inline constexpr int kChannelHtml = 7;
-inline constexpr int kChannelDosFile = 8;
-inline constexpr int kChannelBatchTabFile = 9;  // command-line mode: converted copy named after the input
-inline constexpr int kChannelChoiceOnly = 90;   // open only prepares the choice list
-
-// The program state the stream reads and the places it hands over to.
-struct ReportContext {
-  const Configuration& config;   // channel, lines per page, separator mode, header mode, folders, programs
-  const FormatSettings& format;  // date texts, decimal sign of tab-separated files, code-page conversion
-  const ProgramIdentity& identity;
-  Interaction& ui;
-  ReportOutlets& outlets;
-  int& help_number;
-  bool& cancelled;  // the program's abort flag
-  // The run's private folder for the channels' temporary files, asked for when a file is made;
-  // without one, the configured temporary folder.
-  std::function<std::string()> private_folder = nullptr;
-};
-
-// What the page headers show about the input; set before open.
-struct ReportSource {
-  std::string owner_line;        // second framed header line
-  std::string data_directory;    // folder of the input file
-  std::string file_name;         // current input file name (also the default output name)
-  std::string data_extension = "vxk";
-  std::array<std::string, 3> info_text;  // the input's information lines (tab-separated header)
-  std::string working_folder;    // where the printer set-up file "TEXT.KVP" is looked for
-  std::string output_folder;     // where an output named after the input goes; "" is the current folder
-  std::optional<std::tm> when;   // date and time of the headers; the current time when empty
-};
-
 class ReportStream {
  public:
   explicit ReportStream(ReportContext context);
+  // The open channel's formatter and target refer to the stream's own members.
+  ReportStream(const ReportStream&) = delete;
+  ReportStream& operator=(const ReportStream&) = delete;
 
   // The seven names of the channel choice ("Ausgabe auf ..").
   static const std::vector<std::string>& channel_names();
@@ -126,81 +95,33 @@ class ReportStream {
   void close();
 
   bool is_open() const { return open_; }
-  int channel() const { return channel_; }
-  int line_count() const { return line_count_; }
-  int page_count() const { return page_count_; }
-  int txt_counter() const { return txt_counter_; }
-  bool plain() const;
+  int channel() const { return target_.channel(); }
+  int line_count() const { return counters_.lines; }
+  int page_count() const { return counters_.pages; }
+  int txt_counter() const { return target_.txt_counter(); }
+  bool plain() const { return target_.plain(); }
   // The channels whose stream file is the code page 850 output itself (printer port, chosen file,
   // tab-separated file, "OUTDOS.TXT"), not a file the program converts for the window.
-  bool keeps_code_page_850() const;                                  // channels 1 to 5 and 8
-  bool tab_separated() const { return channel_ == kChannelTabFile || channel_ == kChannelBatchTabFile; }
-  const std::string& stream_path() const { return stream_path_; }
+  bool keeps_code_page_850() const { return target_.keeps_code_page_850(); }
+  bool tab_separated() const { return target_.tab_separated(); }
+  const std::string& stream_path() const { return target_.path(); }
   // The converted copy the last close wrote (empty when the channel makes none).
-  const std::string& converted_path() const { return converted_path_; }
+  const std::string& converted_path() const { return target_.converted_path(); }
 
  private:
-  bool choose_channel(int channel);
-  bool open_target();
-  bool open_chosen_file(const char* extension, const std::string& title);
-  bool try_create(const std::string& path, bool kept = false);
-  bool create_target(const std::string& path, bool kept = false);
-  bool create_temporary_out();
-  void abort();
-  void hand_over();
-
   void body(std::string_view text, bool line_end);
-  void put(std::string_view line, bool line_end = true);
-  void put_plain(std::string_view line, bool line_end = true);
-  void page_break_check();
-  void open_table();
-  void close_table();
-  void plain_page_header(int page, int heads_mode);
-  void html_page_header();
-  void tab_page_header();
-  std::string temp_folder() const;
-  std::string configured_temp_folder() const;
-  std::tm now() const;
-  int lines_per_page() const;
-  int mode() const { return context_.config.text_print_mode; }
-  bool first_page_only() const { return context_.config.header_mode == 2; }
-  void start_program(const std::string& program, const std::string& file);
+  // Lines are written while the channel is open, has a form and writing has not stopped.
+  bool writing() const { return open_ && formatter_ && !target_.stopped(); }
+  std::unique_ptr<LineFormatter> make_formatter();
 
   ReportContext context_;
   ReportSource source_;
   bool clipboard_mode_ = false;
-
-  std::ofstream file_;
-  // The batch channel's text stays in memory: only its converted copy is a file, so runs side by
-  // side never share a scratch file. A file the person keeps (a chosen file) is gathered in memory
-  // too and replaces an older file of its name only once it is complete.
-  std::ostringstream memory_;
-  bool kept_ = false;
-  bool in_memory() const { return to_file_ && (channel_ == kChannelBatchTabFile || kept_); }
-  std::ostream* out_ = nullptr;
-  bool to_file_ = false;
+  ChannelTarget target_{context_};  // keeps the TXT counter over the opens
+  PrintoutHeader header_;
+  PageCounters counters_;
+  std::unique_ptr<LineFormatter> formatter_;  // the open channel's kind of lines
   bool open_ = false;
-  bool stopped_ = false;  // a question was cancelled or a write failed
-  int channel_ = 0;
-  int line_count_ = 0;
-  int page_count_ = 0;
-  int heads_mode_ = 0;
-  bool fresh_page_ = false;  // a page end has just started a new page
-  bool pause_ = false;
-  bool table_open_ = false;
-  int txt_counter_ = 0;
-  std::string stream_path_ = "$out.tmp";
-  std::string output_name_;
-  std::string converted_path_;
-
-  std::string title_;
-  std::array<std::string, 4> header_lines_;
-  int total_pages_ = 0;
-  std::string heads_title_;
-  std::array<std::string, 4> heads_{"Zeichen", "Einheit", "1", "2"};
 };
-
-// The device of a printer port number: 1..4 are /dev/lp0../dev/lp3.
-std::string printer_port_device(int port);
 
 }  // namespace vx11
