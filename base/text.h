@@ -1,6 +1,7 @@
 // Text padding, trimming, word wrap, code-page conversion and date texts.
 #pragma once
 
+#include <cstdint>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ std::string toWindows(const FormatSettings& s, std::string_view cp850);
 std::string toCodePage850(std::string_view utf8);
 // The full conversion to UTF-8 without the ASCII mode's transliteration (terminal output).
 std::string cp850ToUtf8(std::string_view cp850);
+// Appends the UTF-8 bytes of a code point below U+10000.
+void append_utf8(std::string& out, std::uint32_t code_point);
 
 // File and folder names are the file system's own (UTF-8) and never code-page converted. Inside a
 // code page 850 text (a message, a report line) a name is marked, and the conversions to the window

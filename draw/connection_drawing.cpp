@@ -7,17 +7,16 @@
 #include "draw/hatch_contour.h"
 #include "draw/hatch_drawing_output.h"
 #include "base/format.h"
+#include "base/guarded_math.h"
 
 namespace vx11 {
 
 namespace {
 
-constexpr Real kPi = 3.14159265358979323846264338327950288L;
 constexpr int kPenCentre = 1;
 constexpr int kPenOutline = 5;
 constexpr const char* kShaftBreakBlock = "wlstump";
 
-Real deg(Real r) { return r * 180 / kPi; }
 
 // Key and groove measures every view derives from the record.
 struct Measures {
@@ -40,7 +39,7 @@ struct Measures {
     R = d2 / 2;
     // The roots and arc sines are clamped: a rated record keeps them inside, a hand-made one must not crash.
     e = std::sqrt(std::max<Real>(0, R * R - (R - h) * (R - h)));
-    phi_deg = R != 0 ? deg(std::asin(std::clamp<Real>((R - h) / R, -1, 1))) : 0;
+    phi_deg = R != 0 ? toDegrees(std::asin(std::clamp<Real>((R - h) / R, -1, 1))) : 0;
     yc = std::sqrt(std::max<Real>(0, d * d - b * b)) / 2;
     l1 = 2 * std::sqrt(std::max<Real>(0, R * R - (R - t1) * (R - t1)));
     eps = d2 != 0 ? std::asin(std::clamp<Real>(l1 / d2, -1, 1)) : 0;
@@ -180,7 +179,7 @@ class Drawer {
     const Real d = m_.d, b = m_.b, t2 = m_.t2, yc = m_.yc;
     centreCross();
     o_.SetPen(kPenOutline);
-    const Real a = deg(m_.halfAngleOfGroove());
+    const Real a = toDegrees(m_.halfAngleOfGroove());
     o_.DrawArc(0, 0, 90 + a, 90 - a, d / 2);
     groove(d / 2 + t2, -1);
 

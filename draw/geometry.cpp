@@ -39,7 +39,7 @@ bool GetArcCenter(MessageList& messages, const FormatSettings& format, Real x1, 
 }
 
 PlacedPoint PlacePoint(Real x, Real y, Real theta_deg, Real ix, Real iy, Real sx, Real sy) {
-  const Real t = theta_deg * kPi / 180;
+  const Real t = toRadians(theta_deg);
   const Real c = std::cos(t), s = std::sin(t);
   return {ix + sx * x * c - sy * y * s, iy + sy * y * c + sx * x * s};
 }

@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "draw/mapping.h"
+#include "base/guarded_math.h"
 
 namespace vx11 {
 
 namespace {
 int roundInt(Real v) { return static_cast<int>(std::llround(v)); }
 Real mod360(Real a) { return std::fmod(a, 360.0L); }
-Real rad(Real deg) { return deg * 3.14159265358979323846264338327950288L / 180; }
 }  // namespace
 
 void GraphicsSurface::SetWindow(bool keep_aspect, bool frame, Real fx1, Real fy1, Real fx2, Real fy2, Real wx1,
@@ -85,8 +85,8 @@ void GraphicsSurface::circle(Real x, Real y, Real r) { list_.add(kRecCircle, {x,
 void GraphicsSurface::Arc(Real x, Real y, Real a1, Real a2, Real r) {
   Real sweep = mod360(a2) - mod360(a1);
   if (sweep < 0) sweep += 360;
-  const Real c1 = std::cos(rad(a1)), s1 = std::sin(rad(a1));
-  const Real c2 = std::cos(rad(a2)), s2 = std::sin(rad(a2));
+  const Real c1 = std::cos(toRadians(a1)), s1 = std::sin(toRadians(a1));
+  const Real c2 = std::cos(toRadians(a2)), s2 = std::sin(toRadians(a2));
   if (sweep < 4) {
     // A device arc this short is drawn unreliably; the chord is indistinguishable.
     line(x + r * c1, y + r * s1, x + r * c2, y + r * s2);

@@ -1,8 +1,8 @@
 #include "draw/hatch_contour.h"
+#include "base/guarded_math.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace vx11 {
@@ -49,7 +49,7 @@ void Hatching::Hatch(int n, Real angle, Real spacing) {
   std::vector<HatchPointXY> contour(points_.begin(), points_.begin() + n);
   if (!(contour.front() == contour.back())) contour.push_back(contour.front());
 
-  const Real alpha = angle * std::numbers::pi_v<Real> / 180;
+  const Real alpha = toRadians(angle);
   const Real m = std::tan(alpha);
 
   if (mode_ == 1) out_.selectPen(kOutlinePen);
@@ -81,7 +81,10 @@ void Hatching::Hatch(int n, Real angle, Real spacing) {
   Real c = cmin;
   do {
     c += step;
-    if (hatchLineSpans(contour, m, c, spans, messages_, cancelled_) != HatchLineResult::Ok) return;
+    if (hatchLineSpans(contour, m, c, spans, messages_) != HatchLineResult::Ok) {
+      cancelled_ = true;
+      return;
+    }
     for (const HatchSpan& s : spans) out_.line(s.from.x, s.from.y, s.to.x, s.to.y);
   } while (c < cmax);
 }

@@ -16,7 +16,7 @@ bool strictlyBetween(Real v, Real a, Real b) { return std::min(a, b) < v && v < 
 }  // namespace
 
 HatchLineResult hatchLineSpans(const std::vector<HatchPointXY>& contour, Real m, Real c,
-                               std::vector<HatchSpan>& spans, MessageList& messages, bool& cancelled) {
+                               std::vector<HatchSpan>& spans, MessageList& messages) {
   spans.clear();
   std::array<HatchPointXY, kHatchMaxCrossings> cross{};
   int count = 0;
@@ -38,7 +38,6 @@ HatchLineResult hatchLineSpans(const std::vector<HatchPointXY>& contour, Real m,
     }
     if (count == kHatchMaxCrossings) {
       messages.add("Fatal  : schraff schnittp");
-      cancelled = true;
       return HatchLineResult::TooManyCrossings;
     }
     cross[count++] = p;
@@ -52,7 +51,7 @@ HatchLineResult hatchLineSpans(const std::vector<HatchPointXY>& contour, Real m,
   for (int i = 0; i < count; ++i)
     keys[i] = hatchKey(std::hypot(cross[i].x - ref.x, cross[i].y - ref.y));
   HatchIndex order{};
-  QSORT2(keys, order, count, messages, cancelled);
+  if (!QSORT2(keys, order, count, messages)) return HatchLineResult::TooManyCrossings;
   for (int i = 0; i + 1 < count; i += 2) spans.push_back({cross[order[i]], cross[order[i + 1]]});
   return HatchLineResult::Ok;
 }

@@ -35,10 +35,9 @@ void sortRange(HatchKeys& keys, HatchIndex& index, int lo, int hi) {
 
 }  // namespace
 
-bool QSORT2(HatchKeys& keys, HatchIndex& index, int n, MessageList& messages, bool& cancelled) {
+bool QSORT2(HatchKeys& keys, HatchIndex& index, int n, MessageList& messages) {
   if (n > kHatchMaxCrossings) {
     messages.add("Fatal  : QSORT2 error");
-    cancelled = true;
     return false;
   }
   for (int k = 0; k < kHatchMaxCrossings; ++k) index[k] = k;

@@ -18,7 +18,7 @@ using HatchIndex = std::array<int, kHatchMaxCrossings>;
 Real hatchKey(Real x);
 
 // Sets `index` to 0..9, then sorts keys[0..n) ascending and moves the index entries with them.
-// n above 10 adds "Fatal  : QSORT2 error", sets `cancelled` and returns false.
-bool QSORT2(HatchKeys& keys, HatchIndex& index, int n, MessageList& messages, bool& cancelled);
+// n above 10 adds "Fatal  : QSORT2 error" and returns false; the caller stops its chain.
+bool QSORT2(HatchKeys& keys, HatchIndex& index, int n, MessageList& messages);
 
 }  // namespace vx11

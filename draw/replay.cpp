@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "base/guarded_math.h"
+
 namespace vx11 {
 
 namespace {
 
 constexpr std::size_t kServeEvery = 50000;
-constexpr Real kDegree = 3.14159265358979323846264338327950288L / 180;
 
 class Replay {
  public:
@@ -131,8 +132,8 @@ class Replay {
     const Real h = text_height_;
     Real ax = x, ay = y + 0.75L * h;
     if (text_angle_ != 0) {
-      ax = x - std::sin(text_angle_ * kDegree) * 0.7L * h;
-      ay = y + std::cos(text_angle_ * kDegree) * 0.75L * h;
+      ax = x - std::sin(toRadians(text_angle_)) * 0.7L * h;
+      ay = y + std::cos(toRadians(text_angle_)) * 0.75L * h;
     }
     auto colourFor = [&](bool printing) {
       if (text_colour_ == 0) return g_.background;

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <numbers>
 #include <optional>
 
 #include "help/help_paths.h"
+#include "base/guarded_math.h"
 
 namespace vx11 {
 
@@ -26,7 +26,6 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 char upperLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 Real clampUnits(Real v) { return std::isfinite(v) ? std::clamp(v, -kMaxUnits, kMaxUnits) : 0; }
 Real mm(Real units) { return units * kPlotterUnitMm; }
-Real radians(Real deg) { return deg * std::numbers::pi_v<Real> / 180; }
 
 int penColour(int pen, int current) {
   static constexpr int kColours[] = {12, 14, 10, 11, 9, 13, 15};
@@ -218,7 +217,7 @@ class Reader {
     if (!run) {
       direction_ = 0;
     } else if (rise && (*run != 0 || *rise != 0)) {
-      direction_ = std::atan2(*rise, *run) * 180 / std::numbers::pi_v<Real>;
+      direction_ = toDegrees(std::atan2(*rise, *run));
     }
     skipParameters();
   }
@@ -234,7 +233,7 @@ class Reader {
 
   // Text up to the terminator; CR goes back to the start of the line, LF one line down.
   void label() {
-    const Real a = radians(direction_);
+    const Real a = toRadians(direction_);
     const Real ca = std::cos(a), sa = std::sin(a);
     const Real advance = 1.5L * char_w_ * kUnitsPerCm;
     const Real line_step = 2 * char_h_ * kUnitsPerCm;
@@ -275,9 +274,9 @@ class Reader {
     skipParameters();
     if (!cx || !cy || !sweep) return;
     const Real r = std::hypot(x_ - *cx, y_ - *cy);
-    const Real start = std::atan2(y_ - *cy, x_ - *cx) * 180 / std::numbers::pi_v<Real>;
+    const Real start = toDegrees(std::atan2(y_ - *cy, x_ - *cx));
     const Real turn = std::clamp(*sweep, Real{-360}, Real{360});
-    const Real end = radians(start + turn);
+    const Real end = toRadians(start + turn);
     if (pen_down_ && r > 0) sink_.arc(mm(*cx), mm(*cy), mm(r), start, turn);
     x_ = clampUnits(*cx + r * std::cos(end));
     y_ = clampUnits(*cy + r * std::sin(end));

@@ -135,15 +135,14 @@ std::optional<PictureIndex> PictureIndexFile::read(Interaction& ui) const {
 
 namespace {
 
-bool fail(Interaction& ui, bool& cancelled, const std::string& text) {
+bool fail(Interaction& ui, const std::string& text) {
   ui.message(kCaptionError, text);
-  cancelled = true;
   return false;
 }
 
 }  // namespace
 
-bool PictureIndexFile::append(const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const {
+bool PictureIndexFile::append(const PictureIndexEntry& entry, Interaction& ui) const {
   // A last line without its line end would otherwise run into the new one.
   bool open_line = false;
   if (std::ifstream in{path(), std::ios::binary | std::ios::ate}; in && in.tellg() > 0) {
@@ -154,36 +153,33 @@ bool PictureIndexFile::append(const PictureIndexEntry& entry, Interaction& ui, b
   if (out && open_line) writeTextLine(out, "");
   if (out) appendIndexLine(out, entry);
   out.flush();
-  if (!out) return fail(ui, cancelled, fileNotWrittenText(path()));
+  if (!out) return fail(ui, fileNotWrittenText(path()));
   return true;
 }
 
 bool PictureIndexFile::rewrite(int line, const PictureIndexEntry* replacement,
-                               const PictureIndexEntry* insert_before, Interaction& ui, bool& cancelled) const {
+                               const PictureIndexEntry* insert_before, Interaction& ui) const {
   std::ifstream in(path(), std::ios::binary);
-  if (!in) return fail(ui, cancelled, fileNotFoundText(path()));
+  if (!in) return fail(ui, fileNotFoundText(path()));
   // The new index is complete in memory before anything on disk changes.
   std::ostringstream text;
-  if (!rewriteIndex(in, text, line, replacement, insert_before)) {
-    cancelled = true;
-    return false;
-  }
+  if (!rewriteIndex(in, text, line, replacement, insert_before)) return false;
   in.close();
   if (const int err = replace_file(path(), text.view()); err != 0)
-    return fail(ui, cancelled, fileNotWrittenText(path()) + "  " + create_error_text(err));
+    return fail(ui, fileNotWrittenText(path()) + "  " + create_error_text(err));
   return true;
 }
 
-bool PictureIndexFile::remove(int line, Interaction& ui, bool& cancelled) const {
-  return rewrite(line, nullptr, nullptr, ui, cancelled);
+bool PictureIndexFile::remove(int line, Interaction& ui) const {
+  return rewrite(line, nullptr, nullptr, ui);
 }
 
-bool PictureIndexFile::change(int line, const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const {
-  return rewrite(line, &entry, nullptr, ui, cancelled);
+bool PictureIndexFile::change(int line, const PictureIndexEntry& entry, Interaction& ui) const {
+  return rewrite(line, &entry, nullptr, ui);
 }
 
-bool PictureIndexFile::insert(int before, const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const {
-  return rewrite(before, nullptr, &entry, ui, cancelled);
+bool PictureIndexFile::insert(int before, const PictureIndexEntry& entry, Interaction& ui) const {
+  return rewrite(before, nullptr, &entry, ui);
 }
 
 }  // namespace vx11

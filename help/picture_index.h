@@ -48,7 +48,7 @@ bool rewriteIndex(std::istream& in, std::ostream& out, int line, const PictureIn
                   const PictureIndexEntry* insert_before);
 
 // File operations on "<folder>/<lower name>.dbh". Rewrites go through "$$$.dbh" in the same folder,
-// which then replaces the index. A failure shows an error box, sets `cancelled` and returns false.
+// which then replaces the index. A failure shows an error box and returns false.
 struct PictureIndexFile {
   std::string folder;
   std::string lower_name = "vx11";
@@ -57,14 +57,14 @@ struct PictureIndexFile {
   bool exists() const;
   // Reads the index; a malformed line shows "DBH file error" once. nullopt when there is no index.
   std::optional<PictureIndex> read(Interaction& ui) const;
-  bool append(const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const;
-  bool remove(int line, Interaction& ui, bool& cancelled) const;
-  bool change(int line, const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const;
-  bool insert(int before, const PictureIndexEntry& entry, Interaction& ui, bool& cancelled) const;
+  bool append(const PictureIndexEntry& entry, Interaction& ui) const;
+  bool remove(int line, Interaction& ui) const;
+  bool change(int line, const PictureIndexEntry& entry, Interaction& ui) const;
+  bool insert(int before, const PictureIndexEntry& entry, Interaction& ui) const;
 
  private:
   bool rewrite(int line, const PictureIndexEntry* replacement, const PictureIndexEntry* insert_before,
-               Interaction& ui, bool& cancelled) const;
+               Interaction& ui) const;
 };
 
 }  // namespace vx11

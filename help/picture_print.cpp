@@ -22,21 +22,16 @@ bool copyPlot(std::istream& plot, std::ostream& port, bool control_sequences) {
 }
 
 bool printPlotFile(const std::string& plot_path, const std::string& device, bool control_sequences,
-                   Interaction& ui, bool& cancelled) {
+                   Interaction& ui) {
   std::ifstream plot(plot_path, std::ios::binary);
   if (!plot) {
     ui.message(kCaptionError, fileNotFoundText(plot_path));
-    cancelled = true;
     return false;
   }
   std::ofstream port;
-  if (!create_file(port, device, ui)) {
-    cancelled = true;
-    return false;
-  }
+  if (!create_file(port, device, ui)) return false;
   if (!copyPlot(plot, port, control_sequences)) {
     ui.message(kCaptionError, fileNotWrittenText(device));
-    cancelled = true;
     return false;
   }
   return true;

@@ -18,8 +18,8 @@ inline constexpr const char* kHpgl2Leave = "\x1b" "%0A" "\x1b" "E";
 // False when reading or writing failed.
 bool copyPlot(std::istream& plot, std::ostream& port, bool control_sequences);
 
-// Opens both files and copies; a failure shows an error box, sets `cancelled` and returns false.
+// Opens both files and copies; a failure shows an error box and returns false.
 bool printPlotFile(const std::string& plot_path, const std::string& device, bool control_sequences,
-                   Interaction& ui, bool& cancelled);
+                   Interaction& ui);
 
 }  // namespace vx11

@@ -60,7 +60,7 @@ bool appendPicture(const PictureSteps& steps) {
   steps.help_number = kHelpPictureAppend;
   const std::optional<PictureIndexEntry> entry = choosePicture(steps);
   if (!entry) return cancel(steps);
-  return indexFile(steps).append(*entry, steps.ui, steps.cancelled);
+  return indexFile(steps).append(*entry, steps.ui) || cancel(steps);
 }
 
 bool deletePicture(const PictureSteps& steps, const PictureIndex& index, int selected) {
@@ -76,7 +76,7 @@ bool deletePicture(const PictureSteps& steps, const PictureIndex& index, int sel
     if (!chosen) return cancel(steps);
     line = *chosen;
   }
-  return indexFile(steps).remove(line, steps.ui, steps.cancelled);
+  return indexFile(steps).remove(line, steps.ui) || cancel(steps);
 }
 
 bool changePicture(const PictureSteps& steps, const PictureIndex& index, int selected) {
@@ -90,7 +90,7 @@ bool changePicture(const PictureSteps& steps, const PictureIndex& index, int sel
   steps.help_number = kHelpPictureChangeInfo;
   const std::optional<std::string> info = askInfo(steps, old.info);
   if (!info) return cancel(steps);
-  return indexFile(steps).change(*line, {leftPart(*name, kMaxPictureName), *info}, steps.ui, steps.cancelled);
+  return indexFile(steps).change(*line, {leftPart(*name, kMaxPictureName), *info}, steps.ui) || cancel(steps);
 }
 
 bool insertPicture(const PictureSteps& steps, const PictureIndex& index, int selected) {
@@ -99,7 +99,7 @@ bool insertPicture(const PictureSteps& steps, const PictureIndex& index, int sel
   if (!line) return cancel(steps);
   const std::optional<PictureIndexEntry> entry = choosePicture(steps);
   if (!entry) return cancel(steps);
-  return indexFile(steps).insert(*line, *entry, steps.ui, steps.cancelled);
+  return indexFile(steps).insert(*line, *entry, steps.ui) || cancel(steps);
 }
 
 bool printPicture(const PictureSteps& steps, const PictureIndex& index, int selected) {
@@ -114,8 +114,8 @@ bool printPicture(const PictureSteps& steps, const PictureIndex& index, int sele
       steps.ui.ask_yes_no_cancel(steps.title, "Steuersequenz f\x81r HP-GL/2-Laserdrucker vorausschicken ?");
   if (control == Answer::Cancel) return cancel(steps);
   const std::string plot = pictureFilePath(steps.settings.folder, index.entries[*line].name);
-  return printPlotFile(plot, printer_port_device(static_cast<int>(*port)), control == Answer::Yes, steps.ui,
-                       steps.cancelled);
+  return printPlotFile(plot, printer_port_device(static_cast<int>(*port)), control == Answer::Yes, steps.ui) ||
+         cancel(steps);
 }
 
 }  // namespace vx11

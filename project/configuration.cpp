@@ -481,8 +481,8 @@ void read_configuration(std::istream& in, Configuration& config, const ScreenMet
   complete_window_size(config, screen);
 }
 
-void read_configuration(Configuration& config, std::string& config_folder, const ProgramIdentity& id,
-                        const ScreenMetrics& screen, const std::string& start_folder, bool& cancelled) {
+bool read_configuration(Configuration& config, std::string& config_folder, const ProgramIdentity& id,
+                        const ScreenMetrics& screen, const std::string& start_folder) {
   std::ifstream in(with_slash(config_folder) + id.configuration_file(), std::ios::binary);
   if (!in.is_open()) {
     const std::string fallback = fallback_config_folder();
@@ -490,23 +490,23 @@ void read_configuration(Configuration& config, std::string& config_folder, const
     in.open(fallback + id.configuration_file(), std::ios::binary);
     if (!in.is_open()) {
       set_screen_defaults(config, screen);
-      cancelled = true;
-      return;
+      return false;
     }
     config_folder = fallback;
   }
   read_configuration(in, config, screen, start_folder);
+  return true;
 }
 
-void import_configuration(const std::string& path, Configuration& config, const ScreenMetrics& screen,
-                          const std::string& start_folder, Interaction& ui, bool& cancelled) {
+bool import_configuration(const std::string& path, Configuration& config, const ScreenMetrics& screen,
+                          const std::string& start_folder, Interaction& ui) {
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) {
     ui.message(kCaptionError, "File " + nameText(path) + " not found !");
-    cancelled = true;
-    return;
+    return false;
   }
   read_configuration(in, config, screen, start_folder);
+  return true;
 }
 
 void write_configuration(std::ostream& out, const Configuration& config, const ProgramIdentity& id) {
@@ -519,13 +519,13 @@ void write_configuration(std::ostream& out, const Configuration& config, const P
   walk_entries(writer, values);
 }
 
-void write_configuration(const Configuration& config, const std::string& config_folder,
-                         const ProgramIdentity& id, Interaction& ui, bool& cancelled) {
+bool write_configuration(const Configuration& config, const std::string& config_folder,
+                         const ProgramIdentity& id, Interaction& ui) {
   const std::string path = with_slash(config_folder) + id.configuration_file();
   // Written whole in memory first: the file on disk is replaced only by a complete new one.
   std::ostringstream out;
   write_configuration(out, config, id);
-  if (!save_file(path, out.view(), ui, id.title)) cancelled = true;
+  return save_file(path, out.view(), ui, id.title);
 }
 
 void check_folders(Configuration& config, const std::string& start_folder, const std::string& data_folder,

@@ -39,23 +39,23 @@ void read_configuration(std::istream& in, Configuration& config, const ScreenMet
 
 // Start-up: reads folder + "vx11.cfg" (empty folder: the current folder), else the file in the
 // fallback folder, which then becomes the configuration folder. Without a file the screen-derived
-// defaults are set and `cancelled` is set (no error is shown).
-void read_configuration(Configuration& config, std::string& config_folder, const ProgramIdentity& id,
-                        const ScreenMetrics& screen, const std::string& start_folder, bool& cancelled);
+// defaults are set and the result is false (no error is shown).
+bool read_configuration(Configuration& config, std::string& config_folder, const ProgramIdentity& id,
+                        const ScreenMetrics& screen, const std::string& start_folder);
 
 // Reads another file as the configuration; the configuration folder stays where it was.
-// A file that cannot be opened shows an error and sets `cancelled`.
-void import_configuration(const std::string& path, Configuration& config, const ScreenMetrics& screen,
-                          const std::string& start_folder, Interaction& ui, bool& cancelled);
+// A file that cannot be opened shows an error and gives false.
+bool import_configuration(const std::string& path, Configuration& config, const ScreenMetrics& screen,
+                          const std::string& start_folder, Interaction& ui);
 
 // Writes the banner and all entries. Reals always carry a decimal point whatever the separator
 // setting is; the setting itself is written as stored.
 void write_configuration(std::ostream& out, const Configuration& config, const ProgramIdentity& id);
 
 // Replaces folder + "vx11.cfg" by a complete new file (save_file: the old file stays whole on a
-// failure, the person may retry); failures are reported through `ui` and set `cancelled`.
-void write_configuration(const Configuration& config, const std::string& config_folder,
-                         const ProgramIdentity& id, Interaction& ui, bool& cancelled);
+// failure, the person may retry); failures are reported through `ui` and give false.
+bool write_configuration(const Configuration& config, const std::string& config_folder,
+                         const ProgramIdentity& id, Interaction& ui);
 
 // Completes empty folders and reports unusable ones (messages only when `show_errors` is on).
 // `data_folder` is the installed data folder for tables and help pictures.

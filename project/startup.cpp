@@ -87,7 +87,8 @@ bool is_batch_command_line(const std::vector<std::string>& args) {
 
 void load_configuration(ProgramState& st, const ScreenMetrics& screen) {
   const std::string start = current_folder();
-  read_configuration(st.config, st.config_folder, st.identity, screen, start, st.rec.cancelled);
+  // A missing file leaves the screen defaults; start-up goes on either way.
+  read_configuration(st.config, st.config_folder, st.identity, screen, start);
   st.rec.cancelled = false;
   check_folders(st.config, start, program_data_folder(), st.ui, st.session.error_display);
   st.apply_configuration();

@@ -39,13 +39,14 @@ void showMessages(MessageBrowsing& b) {
 
 void showDescription(MessageBrowsing& b, int i) {
   const std::string& message = b.messages.entry(i);
-  const auto found = lookUpForDialog(b.files.source, message, b.ui, b.cancelled);
-  if (!found) return;
-  const DescriptionEdit edit = b.dialog.edit(message, *found);
+  const DescriptionLookup found = lookUpForDialog(b.files.source, message, b.ui);
+  if (found.unreadable) b.cancelled = true;
+  if (!found.description) return;
+  const DescriptionEdit edit = b.dialog.edit(message, *found.description);
   if (!edit.changed) return;
   switch (b.ui.ask_yes_no_cancel(b.title, kSaveChangesQuestion)) {
     case Answer::Yes:
-      saveDescription(b.files, message, edit.texts, b.ui, b.cancelled);
+      if (saveDescription(b.files, message, edit.texts, b.ui) == DescriptionSave::Failed) b.cancelled = true;
       break;
     case Answer::No:
       break;

@@ -82,27 +82,24 @@ MessageDescription describeForPrint(const std::string& source, std::string_view 
   return {kNoDescription, ""};
 }
 
-std::optional<MessageDescription> lookUpForDialog(const std::string& source, std::string_view message,
-                                                  Interaction& ui, bool& cancelled) {
+DescriptionLookup lookUpForDialog(const std::string& source, std::string_view message, Interaction& ui) {
   std::ifstream in(source, std::ios::binary);
   if (!in) {
     ui.message(kCaptionError, fileNotFoundText(source));
-    cancelled = true;
-    return std::nullopt;
+    return {std::nullopt, true};
   }
   auto d = findDescription(in, message);
   if (!d) ui.message("Meldung", kNoDescription);
-  return d;
+  return {std::move(d), false};
 }
 
-bool saveDescription(const DescriptionFiles& files, std::string_view message,
-                     const MessageDescription& description, Interaction& ui, bool& cancelled) {
-  if (upper(files.source) == upper(files.work)) return false;
+DescriptionSave saveDescription(const DescriptionFiles& files, std::string_view message,
+                                const MessageDescription& description, Interaction& ui) {
+  if (upper(files.source) == upper(files.work)) return DescriptionSave::NotSaved;
   std::ifstream in(files.source, std::ios::binary);
   if (!in) {
     ui.message(kCaptionError, fileNotFoundText(files.source));
-    cancelled = true;
-    return false;
+    return DescriptionSave::Failed;
   }
   // The new text is made whole in memory and replaces the file only once it is on disk: a full
   // disk or a write error leaves every record of the old file as it was.
@@ -110,20 +107,18 @@ bool saveDescription(const DescriptionFiles& files, std::string_view message,
   const bool found = rewriteDescription(in, work, message, description);
   if (in.bad()) {
     ui.message(kCaptionError, fileNotFoundText(files.source));
-    cancelled = true;
-    return false;
+    return DescriptionSave::Failed;
   }
   in.close();
   if (!found) {
     ui.message(kCaptionInfo, std::string(message) + " not found.");
-    return false;
+    return DescriptionSave::NotSaved;
   }
   if (const int err = replace_file(files.source, work.view()); err != 0) {
     ui.message(kCaptionError, writeErrorText(files.source, err));
-    cancelled = true;
-    return false;
+    return DescriptionSave::Failed;
   }
-  return true;
+  return DescriptionSave::Saved;
 }
 
 }  // namespace vx11

@@ -52,15 +52,19 @@ bool rewriteDescription(std::istream& in, std::ostream& out, std::string_view me
 MessageDescription describeForPrint(const std::string& source, std::string_view message);
 
 // Looks the message up for the description dialog. A file that cannot be read gives the error
-// box and sets `cancelled`; nullopt then and when nothing matches (after the "Meldung" box).
-std::optional<MessageDescription> lookUpForDialog(const std::string& source, std::string_view message,
-                                                  Interaction& ui, bool& cancelled);
+// box and `unreadable`; no description then and when nothing matches (after the "Meldung" box).
+struct DescriptionLookup {
+  std::optional<MessageDescription> description;
+  bool unreadable = false;  // the browsing ends
+};
+DescriptionLookup lookUpForDialog(const std::string& source, std::string_view message, Interaction& ui);
 
 // Replaces the source by its text with the changed description, through replace_file: on any
-// failure the source stays byte for byte as it was, the box says so and `cancelled` is set.
-// Nothing happens when source and work file are the same path. True when the source was replaced.
-bool saveDescription(const DescriptionFiles& files, std::string_view message,
-                     const MessageDescription& description, Interaction& ui, bool& cancelled);
+// failure the source stays byte for byte as it was and the box says so. Nothing happens when
+// source and work file are the same path, and a message without a record is only reported.
+enum class DescriptionSave { Saved, NotSaved, Failed };
+DescriptionSave saveDescription(const DescriptionFiles& files, std::string_view message,
+                                const MessageDescription& description, Interaction& ui);
 
 // "Datei <name> nicht gefunden oder kein Zugriffsrecht !"
 std::string fileNotFoundText(std::string_view path);

@@ -149,16 +149,7 @@ std::string unescape(std::string_view s) {
     if (s[i] == '_' && i + 6 < s.size() && s[i + 1] == 'x' && s[i + 6] == '_') {
       const auto [end, ec] = std::from_chars(s.data() + i + 2, s.data() + i + 6, code, 16);
       if (ec == std::errc() && end == s.data() + i + 6) {
-        if (code < 0x80) {
-          out += static_cast<char>(code);
-        } else if (code < 0x800) {
-          out += static_cast<char>(0xC0 | (code >> 6));
-          out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-          out += static_cast<char>(0xE0 | (code >> 12));
-          out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-          out += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        append_utf8(out, code);
         i += 6;
         continue;
       }

@@ -112,16 +112,14 @@ void Tconfig::apply() {
 
 void Tconfig::save() {
   apply();
-  bool cancelled = false;
-  write_configuration(state_.config, state_.config_folder, state_.identity, state_.ui, cancelled);
-  state_.rec.cancelled = cancelled;
+  state_.rec.cancelled = !write_configuration(state_.config, state_.config_folder, state_.identity, state_.ui);
 }
 
 void Tconfig::import_file() {
   const auto path = state_.ui.open_file("Import", state_.config_folder, "*.cfg|*.cfg");
   if (!path) return;
-  bool cancelled = false;
-  import_configuration(*path, work_, screen_, current_folder(), state_.ui, cancelled);
+  // A file that cannot be read has been reported; the page shows what it held before.
+  import_configuration(*path, work_, screen_, current_folder(), state_.ui);
   fill();
 }
 

@@ -454,9 +454,7 @@ class ConfigurationFolder : public ::testing::Test {
 TEST_F(ConfigurationFolder, MissingFileGivesScreenDefaultsQuietly) {
   Configuration c = default_configuration(kStart);
   std::string folder = dir("here");
-  bool cancelled = false;
-  read_configuration(c, folder, ProgramIdentity{}, kScreen, kStart, cancelled);
-  EXPECT_TRUE(cancelled);
+  EXPECT_FALSE(read_configuration(c, folder, ProgramIdentity{}, kScreen, kStart));
   EXPECT_EQ(folder, dir("here"));
   EXPECT_EQ(c.resolution_horizontal, 1271);
   EXPECT_EQ(c.resolution_vertical, 933);
@@ -467,23 +465,18 @@ TEST_F(ConfigurationFolder, MissingFileGivesScreenDefaultsQuietly) {
 
 TEST_F(ConfigurationFolder, WriteThenReadAndFallbackFolder) {
   ui_.echo = false;
-  bool cancelled = false;
   std::filesystem::create_directories(root_ / "xdg" / "korvant");
-  write_configuration(changed(), fallback_config_folder(), ProgramIdentity{}, ui_, cancelled);
-  ASSERT_FALSE(cancelled);
+  ASSERT_TRUE(write_configuration(changed(), fallback_config_folder(), ProgramIdentity{}, ui_));
   Configuration c = default_configuration(kStart);
   std::string folder = dir("here");
-  read_configuration(c, folder, ProgramIdentity{}, kScreen, kStart, cancelled);
-  EXPECT_FALSE(cancelled);
+  EXPECT_TRUE(read_configuration(c, folder, ProgramIdentity{}, kScreen, kStart));
   EXPECT_EQ(folder, dir("xdg") + "korvant/");
   EXPECT_TRUE(c == changed());
 }
 
 TEST_F(ConfigurationFolder, UncreatableFileGivesUpWithAMessage) {
   ui_.echo = false;
-  bool cancelled = false;
-  write_configuration(changed(), dir("missing"), ProgramIdentity{}, ui_, cancelled);
-  EXPECT_TRUE(cancelled);
+  EXPECT_FALSE(write_configuration(changed(), dir("missing"), ProgramIdentity{}, ui_));
   // Three tries (the batch stand-in answers the retry question with yes), then the way out.
   ASSERT_EQ(ui_.shown.size(), 4u);
   EXPECT_EQ(ui_.shown[0], "Fehler : |I/O-Error 2");
@@ -493,17 +486,14 @@ TEST_F(ConfigurationFolder, UncreatableFileGivesUpWithAMessage) {
 
 TEST_F(ConfigurationFolder, ImportReadsAnotherFile) {
   ui_.echo = false;
-  bool cancelled = false;
   {
     std::ofstream out(dir("here") + "other.cfg", std::ios::binary);
     write_configuration(out, changed(), ProgramIdentity{});
   }
   Configuration c = default_configuration(kStart);
-  import_configuration(dir("here") + "other.cfg", c, kScreen, kStart, ui_, cancelled);
-  EXPECT_FALSE(cancelled);
+  EXPECT_TRUE(import_configuration(dir("here") + "other.cfg", c, kScreen, kStart, ui_));
   EXPECT_TRUE(c == changed());
-  import_configuration(dir("here") + "none.cfg", c, kScreen, kStart, ui_, cancelled);
-  EXPECT_TRUE(cancelled);
+  EXPECT_FALSE(import_configuration(dir("here") + "none.cfg", c, kScreen, kStart, ui_));
   EXPECT_EQ(ui_.shown.size(), 1u);
 }
 

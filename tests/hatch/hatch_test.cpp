@@ -170,9 +170,8 @@ TEST(HatchLineSpans, CornerAndEdgeCases) {
        }) {
     SCOPED_TRACE(k.name);
     MessageList messages;
-    bool cancelled = false;
     std::vector<HatchSpan> spans;
-    EXPECT_EQ(hatchLineSpans(sq, k.m, k.c, spans, messages, cancelled), HatchLineResult::Ok);
+    EXPECT_EQ(hatchLineSpans(sq, k.m, k.c, spans, messages), HatchLineResult::Ok);
     EXPECT_EQ(spans.size(), k.spans);
   }
 }
@@ -182,9 +181,8 @@ TEST(HatchLineSpans, SpansFollowTheLineFromTheLeft) {
   const std::vector<HatchPointXY> comb{{0, 0}, {10, 0}, {10, 10}, {8, 10}, {8, 2}, {6, 2}, {6, 10},
                                        {4, 10}, {4, 2}, {2, 2}, {2, 10}, {0, 10}, {0, 0}};
   MessageList messages;
-  bool cancelled = false;
   std::vector<HatchSpan> spans;
-  hatchLineSpans(comb, 0.001L, 5, spans, messages, cancelled);
+  hatchLineSpans(comb, 0.001L, 5, spans, messages);
   ASSERT_EQ(spans.size(), 3u);
   const Real from[] = {0, 4, 8}, to[] = {2, 6, 10};
   for (int i = 0; i < 3; ++i) {
@@ -298,17 +296,15 @@ TEST_F(HatchFixture, DegenerateInputsDoNotHang) {
 
 TEST(Qsort2, SortsKeysAndCarriesIndex) {
   MessageList messages;
-  bool cancelled = false;
   HatchKeys keys{5, 3, 9, 1, 7, 3, 0, 8, 2, 6};
   HatchIndex index{};
-  ASSERT_TRUE(QSORT2(keys, index, 10, messages, cancelled));
+  ASSERT_TRUE(QSORT2(keys, index, 10, messages));
   const HatchKeys sorted{0, 1, 2, 3, 3, 5, 6, 7, 8, 9};
   EXPECT_EQ(keys, sorted);
   const HatchKeys original{5, 3, 9, 1, 7, 3, 0, 8, 2, 6};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(original[index[i]], keys[i]);
 
-  EXPECT_FALSE(QSORT2(keys, index, 11, messages, cancelled));
-  EXPECT_TRUE(cancelled);
+  EXPECT_FALSE(QSORT2(keys, index, 11, messages));
   EXPECT_EQ(messages.entry(1), "Fatal  : QSORT2 error");
 }
 

@@ -116,26 +116,26 @@ struct IndexFolder : ::testing::Test {
 
 TEST_F(IndexFolder, FileOperations) {
   EXPECT_TRUE(file.exists());
-  EXPECT_TRUE(file.append({"fl", "Lastspitzen"}, ui, cancelled));
-  EXPECT_TRUE(file.insert(0, {"x", "vorn"}, ui, cancelled));
-  EXPECT_TRUE(file.change(2, {"fw", "neu"}, ui, cancelled));
-  EXPECT_TRUE(file.remove(3, ui, cancelled));
+  EXPECT_TRUE(file.append({"fl", "Lastspitzen"}, ui));
+  EXPECT_TRUE(file.insert(0, {"x", "vorn"}, ui));
+  EXPECT_TRUE(file.change(2, {"fw", "neu"}, ui));
+  EXPECT_TRUE(file.remove(3, ui));
   EXPECT_EQ(folder.read("vx11.dbh"), "\"x\",\"vorn\"\r\n\"ka\",\"Anwendungsfaktor\"\r\n\"fw\",\"neu\"\r\n");
   EXPECT_FALSE(std::filesystem::exists(folder.file("$$$.dbh")));
   EXPECT_FALSE(cancelled);
   EXPECT_TRUE(ui.shown.empty());
 
-  EXPECT_FALSE(file.remove(7, ui, cancelled));
-  EXPECT_TRUE(cancelled);
+  EXPECT_FALSE(file.remove(7, ui));
+  EXPECT_FALSE(cancelled);  // the file layer reports; the step that called it sets the flag
   EXPECT_EQ(folder.read("vx11.dbh").size(), 49u);  // untouched
 }
 
 TEST_F(IndexFolder, AppendAfterALastLineWithoutLineEnd) {
   folder.write("vx11.dbh", "\"ka\",\"eins\"");
-  EXPECT_TRUE(file.append({"fl", "zwei"}, ui, cancelled));
+  EXPECT_TRUE(file.append({"fl", "zwei"}, ui));
   EXPECT_EQ(folder.read("vx11.dbh"), "\"ka\",\"eins\"\r\n\"fl\",\"zwei\"\r\n");
   std::filesystem::remove(folder.file("vx11.dbh"));
-  EXPECT_TRUE(file.append({"fl", "zwei"}, ui, cancelled));  // a new index
+  EXPECT_TRUE(file.append({"fl", "zwei"}, ui));  // a new index
   EXPECT_EQ(folder.read("vx11.dbh"), "\"fl\",\"zwei\"\r\n");
 }
 
@@ -143,7 +143,7 @@ TEST_F(IndexFolder, LinesBeyondTheListSurviveARewrite) {
   std::string text;
   for (int i = 0; i < 135; ++i) text += "\"b" + std::to_string(i) + "\",\"x\"\r\n";
   folder.write("vx11.dbh", text);
-  EXPECT_TRUE(file.remove(0, ui, cancelled));
+  EXPECT_TRUE(file.remove(0, ui));
   EXPECT_EQ(folder.read("vx11.dbh"), text.substr(text.find('\n') + 1));
 }
 
@@ -157,9 +157,12 @@ TEST_F(IndexFolder, MissingOrMalformedIndex) {
   std::filesystem::remove(folder.file("vx11.dbh"));
   EXPECT_FALSE(file.exists());
   EXPECT_FALSE(file.read(ui));
-  EXPECT_FALSE(file.remove(0, ui, cancelled));
-  EXPECT_TRUE(cancelled);
+  EXPECT_FALSE(file.remove(0, ui));
   EXPECT_EQ(ui.shown.back(), "Fehler : |Datei " + file.path() + " nicht gefunden !");
+  // The delete step that meets the failure ends the list through the abort flag.
+  ui.answers = {Answer::Yes};
+  EXPECT_FALSE(deletePicture(steps, read, 0));
+  EXPECT_TRUE(cancelled);
 }
 
 TEST_F(IndexFolder, AppendAndInsertSteps) {
@@ -230,14 +233,12 @@ TEST_F(IndexFolder, PrintStepWritesToTheDevice) {
   ui.texts = {std::string("2")};
   ui.answers = {Answer::Cancel};  // nothing reaches a real port from the test
   // The port file stands in for the printer: print straight to a file with the same call.
-  bool ok = printPlotFile(folder.file("ka.plt"), folder.file("lp"), true, ui, cancelled);
+  bool ok = printPlotFile(folder.file("ka.plt"), folder.file("lp"), true, ui);
   EXPECT_TRUE(ok);
   EXPECT_EQ(folder.read("lp"), "\x1b" "E\x1b%0BPD40,0;\x1b%0A\x1b" "E");
 
-  EXPECT_FALSE(printPlotFile(folder.file("fehlt.plt"), folder.file("lp"), false, ui, cancelled));
-  EXPECT_TRUE(cancelled);
-  cancelled = false;
-  EXPECT_FALSE(printPlotFile(folder.file("ka.plt"), folder.file("kein/ordner/lp"), false, ui, cancelled));
+  EXPECT_FALSE(printPlotFile(folder.file("fehlt.plt"), folder.file("lp"), false, ui));
+  EXPECT_FALSE(printPlotFile(folder.file("ka.plt"), folder.file("kein/ordner/lp"), false, ui));
   EXPECT_EQ(ui.shown.back(), "Fehler : |Datei " + folder.file("kein/ordner/lp") + " kann nicht angelegt werden !");
 
   // The step asks for the picture, the port and the control sequences in this order.

@@ -100,7 +100,6 @@ class DescriptionFileTest : public ::testing::Test {
   test::ScratchFolder folder{"descriptions"};
   DescriptionFiles files{folder.file("vx11.err"), folder.file("work.err")};
   test::RecordingInteraction ui;
-  bool cancelled = false;
 };
 
 TEST_F(DescriptionFileTest, PrintTextsForMissingFileAndMissingRecord) {
@@ -115,23 +114,23 @@ TEST_F(DescriptionFileTest, PrintTextsForMissingFileAndMissingRecord) {
 }
 
 TEST_F(DescriptionFileTest, DialogLookUpReportsMissingFileAndMissingRecord) {
-  EXPECT_FALSE(lookUpForDialog(files.source, "Exec error 2", ui, cancelled));
-  EXPECT_TRUE(cancelled);
+  const DescriptionLookup missing = lookUpForDialog(files.source, "Exec error 2", ui);
+  EXPECT_FALSE(missing.description);
+  EXPECT_TRUE(missing.unreadable);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0], "Fehler : |Datei " + files.source + " nicht gefunden oder kein Zugriffsrecht !");
 
-  cancelled = false;
   write_file(files.source, kSample);
-  EXPECT_FALSE(lookUpForDialog(files.source, "Schraffurfehler", ui, cancelled));
-  EXPECT_FALSE(cancelled);
+  const DescriptionLookup none = lookUpForDialog(files.source, "Schraffurfehler", ui);
+  EXPECT_FALSE(none.description);
+  EXPECT_FALSE(none.unreadable);
   EXPECT_EQ(ui.shown.back(), "Meldung|keine Beschreibung dieser Fehlermeldung vorhanden.");
-  EXPECT_TRUE(lookUpForDialog(files.source, "Exec error 2", ui, cancelled));
+  EXPECT_TRUE(lookUpForDialog(files.source, "Exec error 2", ui).description);
 }
 
 TEST_F(DescriptionFileTest, SaveReplacesTheFileWhole) {
   write_file(files.source, kSample);
-  ASSERT_TRUE(saveDescription(files, "Exec error 2", {"neue Ursache", "neue Abhilfe"}, ui, cancelled));
-  EXPECT_FALSE(cancelled);
+  ASSERT_EQ(saveDescription(files, "Exec error 2", {"neue Ursache", "neue Abhilfe"}, ui), DescriptionSave::Saved);
   std::string expected = kSample;
   expected.replace(expected.find("U4"), 2, "neue Ursache");
   expected.replace(expected.find("A4"), 2, "neue Abhilfe");
@@ -142,31 +141,28 @@ TEST_F(DescriptionFileTest, SaveReplacesTheFileWhole) {
 
 TEST_F(DescriptionFileTest, SaveOfAVanishedKeyLeavesTheFileUnchanged) {
   write_file(files.source, kSample);
-  EXPECT_FALSE(saveDescription(files, "Schraffurfehler", {"u", "a"}, ui, cancelled));
+  EXPECT_EQ(saveDescription(files, "Schraffurfehler", {"u", "a"}, ui), DescriptionSave::NotSaved);
   EXPECT_EQ(read_file(files.source), kSample);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0], "Meldung:|Schraffurfehler not found.");
   EXPECT_FALSE(std::filesystem::exists(files.work));
 }
 
-TEST_F(DescriptionFileTest, SaveFailuresAreReportedAndCancel) {
+TEST_F(DescriptionFileTest, SaveFailuresAreReported) {
   // The source itself as the work file (compared in upper case): nothing happens.
   write_file(files.source, kSample);
   DescriptionFiles same{files.source, folder.file("VX11.ERR")};
-  EXPECT_FALSE(saveDescription(same, "Exec error 2", {"u", "a"}, ui, cancelled));
+  EXPECT_EQ(saveDescription(same, "Exec error 2", {"u", "a"}, ui), DescriptionSave::NotSaved);
   EXPECT_TRUE(ui.shown.empty());
-  EXPECT_FALSE(cancelled);
 
   // The new text goes beside the source, not through the temporary folder: a missing one is no
   // obstacle.
   DescriptionFiles no_work{files.source, folder.file("missing/dir/vx11.err")};
-  EXPECT_TRUE(saveDescription(no_work, "Exec error 2", {"u", "a"}, ui, cancelled));
-  EXPECT_FALSE(cancelled);
+  EXPECT_EQ(saveDescription(no_work, "Exec error 2", {"u", "a"}, ui), DescriptionSave::Saved);
   EXPECT_TRUE(ui.shown.empty());
 
   DescriptionFiles no_source{folder.file("none.err"), files.work};
-  EXPECT_FALSE(saveDescription(no_source, "Exec error 2", {"u", "a"}, ui, cancelled));
-  EXPECT_TRUE(cancelled);
+  EXPECT_EQ(saveDescription(no_source, "Exec error 2", {"u", "a"}, ui), DescriptionSave::Failed);
   EXPECT_FALSE(std::filesystem::exists(no_source.source));
 }
 

@@ -120,18 +120,16 @@ TEST_F(SavedFiles, ConfigurationDescriptionsAndInputFilesSaveThroughLinks) {
   fs::create_directories(file("echt"));
   Configuration config;
   ProgramIdentity id;
-  bool cancelled = false;
   write_file(file("echt/vx11.cfg"), "alt");
   fs::create_symlink("echt/vx11.cfg", file("vx11.cfg"));
-  write_configuration(config, dir, id, ui, cancelled);
-  EXPECT_FALSE(cancelled);
+  EXPECT_TRUE(write_configuration(config, dir, id, ui));
   EXPECT_TRUE(fs::is_symlink(file("vx11.cfg")));
   EXPECT_TRUE(read_file(file("echt/vx11.cfg")).starts_with("vx11 Konfiguration\r\n"));
 
   write_file(file("echt/vx11.err"), "Exec error 2\r\nU\r\nA\r\n");
   fs::create_symlink("echt/vx11.err", file("vx11.err"));
-  ASSERT_TRUE(saveDescription({file("vx11.err"), file("echt/work.err")}, "Exec error 2", {"neu", "besser"}, ui,
-                              cancelled));
+  ASSERT_EQ(saveDescription({file("vx11.err"), file("echt/work.err")}, "Exec error 2", {"neu", "besser"}, ui),
+            DescriptionSave::Saved);
   EXPECT_TRUE(fs::is_symlink(file("vx11.err")));
   EXPECT_EQ(read_file(file("echt/vx11.err")), "Exec error 2\r\nneu\r\nbesser\r\n");
 
@@ -150,11 +148,10 @@ TEST_F(SavedFiles, FullDiskLeavesTheConfigurationAsItWas) {
   write_file(file("vx11.cfg"), old);
   const ChildResult r = run_in_child(
       [&](std::string& report) {
-        bool cancelled = false;
         ui.answers = {Answer::No};  // the way out of the retry
-        write_configuration(Configuration{}, dir, ProgramIdentity{}, ui, cancelled);
+        const bool written = write_configuration(Configuration{}, dir, ProgramIdentity{}, ui);
         report = shown(ui);
-        return cancelled ? 1 : 0;
+        return written ? 0 : 1;
       },
       ChildLimits{kFullDisk});
   expect_reported_failure(r, "Fehler : |I/O-Error " + std::to_string(EFBIG));
@@ -223,10 +220,9 @@ TEST_F(SavedFiles, FullDiskLeavesTheMessageDescriptionsAsTheyWere) {
   const DescriptionFiles files{file("vx11.err"), file("work/vx11.err")};
   const ChildResult r = run_in_child(
       [&](std::string& report) {
-        bool cancelled = false;
-        const bool saved = saveDescription(files, "Meldung 29", {"neu", "besser"}, ui, cancelled);
+        const DescriptionSave saved = saveDescription(files, "Meldung 29", {"neu", "besser"}, ui);
         report = shown(ui);
-        return saved || !cancelled ? 0 : 1;
+        return saved == DescriptionSave::Failed ? 1 : 0;
       },
       ChildLimits{kFullDisk});
   expect_reported_failure(r, "vx11.err nicht gespeichert, die bisherige Datei bleibt unver\x84ndert: I/O-Error " +
@@ -341,11 +337,10 @@ TEST_F(Unprivileged, AWriteProtectedConfigurationOrFolderIsNotReplaced) {
   const std::string old = "vx11 Konfiguration\r\n";
   put_read_only("vx11.cfg", old);
   const auto write = [&](std::string& report) {
-    bool cancelled = false;
     ui.answers = {Answer::No};
-    write_configuration(Configuration{}, dir, ProgramIdentity{}, ui, cancelled);
+    const bool written = write_configuration(Configuration{}, dir, ProgramIdentity{}, ui);
     report = shown(ui);
-    return cancelled ? 1 : 0;
+    return written ? 0 : 1;
   };
   expect_reported_failure(as_unprivileged(write), "Fehler : |Schreibschutz entfernen !");
   EXPECT_EQ(read_file(file("vx11.cfg")), old);
@@ -362,10 +357,9 @@ TEST_F(Unprivileged, AWriteProtectedDescriptionOrInputFileIsNotReplaced) {
   const std::string old = "Exec error 2\r\nU\r\nA\r\n";
   put_read_only("vx11.err", old);
   const ChildResult description = as_unprivileged([&](std::string& report) {
-    bool cancelled = false;
-    saveDescription({file("vx11.err"), file("w.err")}, "Exec error 2", {"u", "a"}, ui, cancelled);
+    const DescriptionSave saved = saveDescription({file("vx11.err"), file("w.err")}, "Exec error 2", {"u", "a"}, ui);
     report = shown(ui);
-    return cancelled ? 1 : 0;
+    return saved == DescriptionSave::Failed ? 1 : 0;
   });
   expect_reported_failure(description, "bleibt unver\x84ndert: Schreibschutz entfernen !");
   EXPECT_EQ(read_file(file("vx11.err")), old);
