@@ -17,7 +17,7 @@ TEST(BlockFiles, NameStaysInTheFolder) {
 
 TEST(BlockFiles, CleanUpRemovesOnlyBlockFiles) {
   const fs::path folder = scratchFolder("block_files_clean_up");
-  for (const char* name : {"$B1.dx$", "$.dx$", "B1.dx$", "$B1.dxf", "$B1.dx"}) writeFile(folder / name, "EOF");
+  for (const char* name : {"$B1.dx$", "$.dx$", "B1.dx$", "$B1.dxf", "$B1.dx"}) test::write_file(folder / name, "EOF");
   remove_temporary_block_files(folder.string());
   EXPECT_FALSE(fs::exists(folder / "$B1.dx$"));
   EXPECT_FALSE(fs::exists(folder / "$.dx$"));
