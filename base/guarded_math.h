@@ -9,6 +9,8 @@
 namespace vx11 {
 
 inline constexpr Real kPi = 3.14159265358979323846264338327950288L;
+// The factor itself, for code that scales by it; toRadians and toDegrees multiply before they divide.
+inline constexpr Real kRadiansPerDegree = kPi / 180;
 
 Real tanGuarded(MessageList& m, Real x);
 Real arcSin(MessageList& m, Real x);

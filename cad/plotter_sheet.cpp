@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
+
+#include "base/guarded_math.h"
 
 namespace vx11 {
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int kMaxDepth = 16;
 constexpr std::size_t kMaxItems = 4000000;
-constexpr Real kDeg = std::numbers::pi_v<Real> / 180;
 
 struct Affine {
   Real a = 1, b = 0, c = 0, d = 1, e = 0, f = 0;  // x' = a x + c y + e, y' = b x + d y + f
@@ -35,7 +35,7 @@ struct Flattener {
   static int lineType(const std::string& t) { return t == "DASHED" ? 1 : t == "DASHDOT" ? 2 : 0; }
 
   void arcPoints(std::vector<PlotPoint>& pts, const Affine& m, Real cx, Real cy, Real r, Real a1, Real sweep) {
-    const int n = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / (5 * kDeg))), 2, 180);
+    const int n = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / (5 * kRadiansPerDegree))), 2, 180);
     for (int i = 0; i <= n; ++i) {
       const Real a = a1 + sweep * i / n;
       pts.push_back(m.apply(cx + r * std::cos(a), cy + r * std::sin(a)));
@@ -56,21 +56,22 @@ struct Flattener {
         break;
       case K::Circle:
         if (e.r <= 0) return true;
-        arcPoints(st.points, m, e.p[0], e.p[1], e.r, 0, 2 * std::numbers::pi_v<Real>);
+        arcPoints(st.points, m, e.p[0], e.p[1], e.r, 0, 2 * kPi);
         break;
       case K::Arc: {
         if (e.r <= 0) return true;
         Real sweep = e.a2 - e.a1;
         while (sweep <= 0) sweep += 360;
-        arcPoints(st.points, m, e.p[0], e.p[1], e.r, e.a1 * kDeg, std::min<Real>(sweep, 360) * kDeg);
+        arcPoints(st.points, m, e.p[0], e.p[1], e.r, e.a1 * kRadiansPerDegree,
+                  std::min<Real>(sweep, 360) * kRadiansPerDegree);
         break;
       }
       case K::Text: {
         PlotText t;
         std::tie(t.x, t.y) = m.apply(e.p[0], e.p[1]);
-        const PlotPoint ux = m.apply(std::cos(e.angle * kDeg), std::sin(e.angle * kDeg));
+        const PlotPoint ux = m.apply(std::cos(e.angle * kRadiansPerDegree), std::sin(e.angle * kRadiansPerDegree));
         const PlotPoint o = m.apply(0, 0);
-        t.angle = std::atan2(ux.second - o.second, ux.first - o.first) / kDeg;
+        t.angle = std::atan2(ux.second - o.second, ux.first - o.first) / kRadiansPerDegree;
         t.height = e.height * std::sqrt(std::fabs(m.a * m.d - m.b * m.c));
         t.width_factor = e.width_factor > 0 ? e.width_factor : 1;
         t.text = e.text;
@@ -115,7 +116,7 @@ struct Flattener {
           s.warnings.push_back("Blockname " + e.name + " not found !");
           return true;
         }
-        const Real c = std::cos(e.angle * kDeg), sn = std::sin(e.angle * kDeg);
+        const Real c = std::cos(e.angle * kRadiansPerDegree), sn = std::sin(e.angle * kRadiansPerDegree);
         const Affine local{c * e.sx, sn * e.sx, -sn * e.sy, c * e.sy, e.p[0], e.p[1]};
         const Affine inner = m.then(local);
         for (const auto& member : it->second)

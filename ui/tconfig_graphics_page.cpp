@@ -8,17 +8,11 @@
 #include <QPushButton>
 
 #include <cmath>
-#include <numbers>
 
+#include "base/guarded_math.h"
 #include "ui/tconfig_pages.h"
 
 namespace vx11 {
-
-namespace {
-
-constexpr Real kDegree = std::numbers::pi_v<Real> / 180;
-
-}  // namespace
 
 QWidget* Tconfig::graphics_page() {
   QFormLayout *left, *right;
@@ -69,7 +63,7 @@ QWidget* Tconfig::graphics_page() {
   const char* labels[] = {"x", "y", "z"};
   for (std::size_t i = 0; i < 3; ++i)
     real_row(right, QString::fromLatin1(labels[i]) + QStringLiteral(" (Grad)"), names[i], c.default_3d[i], std::nullopt,
-             kDegree);
+             kRadiansPerDegree);
   return page;
 }
 
