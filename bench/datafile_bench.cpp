@@ -9,14 +9,14 @@
 
 namespace {
 
-std::string full_file(const vx11::testing::SampleInputs& in) {
+std::string full_file(const vx11::test::SampleInputs& in) {
   std::ostringstream out;
   vx11::write_input_data(out, in.rec, in.doc, vx11::FormatSettings{}, vx11::ProgramIdentity{}, "Bench");
   return out.str();
 }
 
 void BM_writeInputFile(benchmark::State& state) {
-  const auto in = vx11::testing::full_inputs();
+  const auto in = vx11::test::full_inputs();
   const vx11::FormatSettings s;
   const vx11::ProgramIdentity id;
   std::size_t bytes = 0;
@@ -31,7 +31,7 @@ void BM_writeInputFile(benchmark::State& state) {
 BENCHMARK(BM_writeInputFile);
 
 void BM_readInputFile(benchmark::State& state) {
-  const std::string file = full_file(vx11::testing::full_inputs());
+  const std::string file = full_file(vx11::test::full_inputs());
   vx11::ConnectionRecord rec;
   vx11::Documentation doc;
   for (auto _ : state) {
@@ -44,7 +44,7 @@ BENCHMARK(BM_readInputFile);
 
 // The shipped template: what a command-line run of a plain connection reads.
 void BM_readPlainInputFile(benchmark::State& state) {
-  vx11::testing::SampleInputs plain;
+  vx11::test::SampleInputs plain;
   vx11::set_startup_defaults(plain.rec);
   vx11::set_default_materials(plain.rec);
   const std::string file = full_file(plain);

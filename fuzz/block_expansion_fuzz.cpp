@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   write_block("A", a);
   write_block("B", b);
 
-  testing::DrawingWorld<BatchInteraction, NoStarter> world(work_folder());
+  test::DrawingWorld<BatchInteraction, NoStarter> world(work_folder());
   world.ui.echo = false;
   DrawingOutput& out = world.out;
   DisplayList& list = world.list;

@@ -10,7 +10,7 @@
 #include "tests/acceptance/window_fixture.h"
 #include "ui/main_window.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -86,4 +86,4 @@ TEST_F(CadMenu, EveryViewAsDxfAndIgesUnderTheNameTheDialogShowed) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

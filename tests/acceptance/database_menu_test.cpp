@@ -12,7 +12,7 @@
 #include "ui/main_window.h"
 #include "ui/tdbf4.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 class DatabaseMenu : public WindowAcceptance {
@@ -127,4 +127,4 @@ TEST_F(DatabaseMenu, StructureInAFixedWidthFontAndPrintThroughTheReportOutput) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

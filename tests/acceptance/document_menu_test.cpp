@@ -8,7 +8,7 @@
 #include "ui/main_window.h"
 #include "ui/text_window.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 class DocumentMenu : public WindowAcceptance {};
@@ -69,4 +69,4 @@ TEST_F(DocumentMenu, NewWalksTheQuickInputSequenceToARatedConnection) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

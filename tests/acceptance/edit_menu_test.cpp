@@ -15,7 +15,7 @@
 #include "ui/canvas.h"
 #include "ui/main_window.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 class EditMenu : public WindowAcceptance {
@@ -80,9 +80,9 @@ TEST_F(EditMenu, EachInputDialogChangesWhatTheQuickViewShows) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 struct NumberField {
@@ -224,4 +224,4 @@ TEST_F(EditMenu, AFileWithoutTorqueOpensWithTheNoticeNotWithResults) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

@@ -15,7 +15,7 @@
 #include "ui/canvas.h"
 #include "ui/main_window.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -168,4 +168,4 @@ TEST_F(WindowSize, ConfiguredElseLastElseFittedToTheScreen) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

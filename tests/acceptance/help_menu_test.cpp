@@ -19,7 +19,7 @@
 #include "ui/help_picture_window.h"
 #include "ui/main_window.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 class HelpMenu : public WindowAcceptance {
@@ -155,4 +155,4 @@ TEST_F(HelpMenu, HelpPicturesOpenAboveTheDialogThatAskedForThemAndCloseWithIt) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

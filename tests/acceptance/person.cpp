@@ -21,7 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace vx11::acceptance {
+namespace vx11::test {
 
 namespace {
 
@@ -199,4 +199,4 @@ void screenshot(QWidget* widget, const QString& name) {
   EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
 }
 
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

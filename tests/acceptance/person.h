@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-namespace vx11::acceptance {
+namespace vx11::test {
 
 // A dialog that comes back to the front after one it opened (a message box, a file dialog) is
 // left alone, unless the next step names it: then that step acts on it again.
@@ -64,4 +64,4 @@ void print_to_pdf(QWidget* print_dialog, const QString& path);
 // The dialog grabbed into the build folder's screenshots (name.png).
 void screenshot(QWidget* widget, const QString& name);
 
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

@@ -13,7 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/text_window.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 int form_feed_pages(const QString& text) {
@@ -130,5 +130,5 @@ TEST_F(Printing, TheWindowsPrinterChannelPrintsTheReportAndTheChangeLogWithoutTh
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test
 

@@ -12,7 +12,7 @@
 #include "ui/canvas.h"
 #include "ui/main_window.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 namespace {
 
 class ViewMenu : public WindowAcceptance {
@@ -86,4 +86,4 @@ TEST_F(ViewMenu, ZoomByTheMenuTheKeysAndTheWheelAtThePointer) {
 }
 
 }  // namespace
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

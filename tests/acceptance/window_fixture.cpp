@@ -18,7 +18,7 @@
 #include "ui/main_window.h"
 #include "tests/support/scratch_folder.h"
 
-namespace vx11::acceptance {
+namespace vx11::test {
 
 namespace {
 
@@ -181,4 +181,4 @@ int run_program(const std::string& program, const std::vector<std::string>& args
   return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

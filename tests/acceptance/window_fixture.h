@@ -26,7 +26,7 @@ namespace vx11 {
 class Canvas;
 }
 
-namespace vx11::acceptance {
+namespace vx11::test {
 
 class WindowAcceptance : public ::testing::Test {
  protected:
@@ -77,4 +77,4 @@ std::vector<std::string> pdf_pages(const std::string& path);
 int run_program(const std::string& program, const std::vector<std::string>& args, std::string* output = nullptr);
 // A file's bytes.
 
-}  // namespace vx11::acceptance
+}  // namespace vx11::test

@@ -12,7 +12,7 @@
 #include "base/identity.h"
 #include "tests/support/scratch_folder.h"
 
-namespace vx11::batch {
+namespace vx11::test {
 
 namespace fs = std::filesystem;
 
@@ -131,4 +131,4 @@ std::string masked(const std::string& text) {
 
 std::string python() { return fs::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3"; }
 
-}  // namespace vx11::batch
+}  // namespace vx11::test

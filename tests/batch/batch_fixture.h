@@ -10,7 +10,7 @@
 
 #include "tests/support/files.h"
 
-namespace vx11::batch {
+namespace vx11::test {
 
 struct Outcome {
   int exit_code = -1;  // -1: ended by a signal
@@ -47,9 +47,6 @@ class BatchFolder {
   std::filesystem::path root, work, temp, config;
 };
 
-using test::read_file;
-using test::write_file;
-
 // An input data file with line `line` (1-based) replaced.
 std::string with_line(const std::string& file, int line, const std::string& text);
 
@@ -63,4 +60,4 @@ std::string masked(const std::string& text);
 // Debian's python3, which carries the Debian modules (ezdxf, dbfread).
 std::string python();
 
-}  // namespace vx11::batch
+}  // namespace vx11::test

@@ -17,7 +17,7 @@
 #endif
 #endif
 
-namespace vx11::batch {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -308,4 +308,4 @@ TEST(BatchFaults, WindowWithoutDisplayNamesTheCommandLine) {
 }
 
 }  // namespace
-}  // namespace vx11::batch
+}  // namespace vx11::test

@@ -4,7 +4,7 @@
 #include "tests/batch/batch_fixture.h"
 #include "tests/support/golden.h"
 
-namespace vx11::batch {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -103,4 +103,4 @@ TEST_F(BatchReaders, EveryIgesFileLoadsAndTransfersInOpenCascade) {
 }
 
 }  // namespace
-}  // namespace vx11::batch
+}  // namespace vx11::test

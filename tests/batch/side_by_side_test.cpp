@@ -4,7 +4,7 @@
 
 #include "tests/batch/batch_fixture.h"
 
-namespace vx11::batch {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -99,4 +99,4 @@ TEST(BatchSideBySide, UnwritableFolderEndsWithOne) {
 }
 
 }  // namespace
-}  // namespace vx11::batch
+}  // namespace vx11::test

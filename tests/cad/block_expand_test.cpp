@@ -4,7 +4,7 @@
 
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -200,4 +200,4 @@ TEST(ScreenBlocks, LogoBlocksAreInsertedWhenTheirFilesExist) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -4,7 +4,7 @@
 
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -28,4 +28,4 @@ TEST(BlockFiles, CleanUpRemovesOnlyBlockFiles) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -3,7 +3,7 @@
 #include "project/configuration.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 TEST(CadConfiguration, DefaultsAgreeWithTheConfigurationDefaults) {
@@ -42,4 +42,4 @@ TEST(CadConfiguration, EditedPlotLinesGoBackAndSurfaceTakesItsFactors) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -3,7 +3,7 @@
 #include "tests/support/golden.h"
 #include "tests/support/scratch_folder.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 
 namespace fs = std::filesystem;
 
@@ -102,4 +102,4 @@ void drawDimensions(DrawingOutput& out) {
   out.DimRadius(70, 55, 45, 12);
 }
 
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -20,7 +20,7 @@
 #include "tests/support/drawing_world.h"
 #include "tests/support/files.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 
 // A folder of its own per test under the build tree, emptied at start.
 std::filesystem::path scratchFolder(const std::string& name);
@@ -30,10 +30,6 @@ std::filesystem::path exchangeFolder();
 
 // Compares text with tests/cad/golden/<name>; VX11_REGENERATE=1 rewrites the golden file instead.
 void expectGolden(const std::string& name, const std::string& text);
-
-// Whole files, from the shared test helpers.
-using test::read_file;
-using test::write_file;
 
 // Records started commands instead of starting them.
 class RecordingStarter : public CommandLineStarter {
@@ -83,4 +79,4 @@ void drawTwelveMemberBlock(DrawingOutput& out);
 // Round rectangle, arrows and the four dimension kinds.
 void drawDimensions(DrawingOutput& out);
 
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -6,7 +6,7 @@
 #include "cad/text_listing.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 struct DxfProbe {
@@ -152,4 +152,4 @@ TEST(TextListing, TabSeparatedRecordsWithTheChosenDecimalSign) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -5,7 +5,7 @@
 #include "base/guarded_math.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 TEST(GetArcCenter, CentreRadiusAndAngles) {
@@ -69,4 +69,4 @@ TEST(PolarAngle, FullRangeFromMinusHalfToThreeHalvesPi) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

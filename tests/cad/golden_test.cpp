@@ -1,7 +1,7 @@
 // The exact text of small DXF, listing and IGES files made of one element of every kind.
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 TEST(CadGolden, SampleDrawingAsDxf) {
@@ -44,4 +44,4 @@ TEST(CadGolden, SampleDrawingOnScreen) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -4,7 +4,7 @@
 #include "cad/iges_writer.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 struct IgesProbe {
@@ -141,4 +141,4 @@ TEST(IgesWriter, HollerithStrings) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

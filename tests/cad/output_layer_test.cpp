@@ -4,7 +4,7 @@
 #include "cad/plot_command.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -279,4 +279,4 @@ TEST(DrawingOutput, PlotFilesReplacePlantedLinksInsteadOfFollowingThem) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -5,7 +5,7 @@
 #include "cad/process_start.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -134,4 +134,4 @@ TEST(ProcessStart, StartsWithoutShellAndReportsMissingPrograms) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -2,12 +2,10 @@
 #include "tests/cad/cad_fixture.h"
 #include "tests/support/command_run.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-using test::CommandRun;
 
 CommandRun run(const std::string& command) { return test::run_command(command + " 2>&1"); }
 
@@ -71,4 +69,4 @@ TEST(IndependentReaders, EveryIgesFileLoadsAndTransfersInOpenCascade) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -3,7 +3,7 @@
 #include "draw/replay.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 std::string px(PixelPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
@@ -97,4 +97,4 @@ TEST(Replay, ZoomSurvivesWindowRecords) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -6,7 +6,7 @@
 #include "draw/mapping.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 TEST(DisplayList, RealsWithEightSignificantDigits) {
@@ -236,4 +236,4 @@ TEST(Colours, TableAndExchangeNumbers) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -20,7 +20,7 @@ class ChangeLogPrintout : public ::testing::Test {
  protected:
   void SetUp() override {
     config.text_print_mode = kRuleStars;
-    doc = testing::full_inputs().doc;
+    doc = test::full_inputs().doc;
     doc.change_count = 2;
   }
   // The printout's lines after the framed page header, without the seven-blank margin.

@@ -52,7 +52,7 @@ class Printouts : public ChangeLogPrinter {
 class DocumentationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::SampleInputs s = testing::full_inputs();
+    test::SampleInputs s = test::full_inputs();
     rec = s.rec;
     doc = s.doc;
   }
@@ -85,7 +85,7 @@ TEST_F(DocumentationTest, StartAndNewResetWhatTheyShould) {
   EXPECT_EQ(doc.title.drawn.name, "");
   EXPECT_EQ(doc.title.replaces, "");
 
-  doc = testing::full_inputs().doc;
+  doc = test::full_inputs().doc;
   new_documentation(doc, "10.12.2026");
   EXPECT_EQ(doc.change_count, 0);
   EXPECT_EQ(doc.changes[0].change_text, "\x8E" "nderung Nr. 1");  // the slot keeps its texts
@@ -200,8 +200,8 @@ TEST_F(DocumentationTest, CancelChangesNothingAndSetsTheAbortFlag) {
   EXPECT_FALSE(edit_linked_documents(c));
   EXPECT_TRUE(rec.cancelled);
   EXPECT_EQ(doc.drawing_text_count, 8);
-  EXPECT_EQ(rec.inner_part_name, testing::full_inputs().rec.inner_part_name);
-  EXPECT_EQ(doc.documents[0].file, testing::full_inputs().doc.documents[0].file);
+  EXPECT_EQ(rec.inner_part_name, test::full_inputs().rec.inner_part_name);
+  EXPECT_EQ(doc.documents[0].file, test::full_inputs().doc.documents[0].file);
 }
 
 TEST_F(DocumentationTest, DrawingNamesAndDocumentsAreStoredWithTheirLengths) {

@@ -12,8 +12,8 @@
 namespace vx11 {
 namespace {
 
-using testing::full_inputs;
-using testing::SampleInputs;
+using test::full_inputs;
+using test::SampleInputs;
 
 std::string written(const ConnectionRecord& rec, const Documentation& doc, const FormatSettings& s = {}) {
   std::ostringstream out;

@@ -48,7 +48,7 @@ class InputFileTest : public ::testing::Test {
     fs::remove_all(dir);
     fs::create_directories(dir);
     session.data_directory = dir.string();  // without the trailing "/"
-    testing::SampleInputs s = testing::full_inputs();
+    test::SampleInputs s = test::full_inputs();
     rec = s.rec;
     doc = s.doc;
   }

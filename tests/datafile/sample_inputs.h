@@ -7,7 +7,7 @@
 #include "calc/connection_record.h"
 #include "docu/documentation.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 
 struct SampleInputs {
   ConnectionRecord rec;
@@ -82,4 +82,4 @@ inline SampleInputs full_inputs() {
   return s;
 }
 
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -40,7 +40,7 @@ fs::path scratch(const std::string& name) {
 using test::read_file;
 
 // The pieces an output needs; files go beside `project` as the batch output writes them.
-struct World : testing::DrawingWorld<ScriptedInteraction, CommandLineStarter> {
+struct World : test::DrawingWorld<ScriptedInteraction, CommandLineStarter> {
   int help = 0;
   ConnectionRecord rec = workedExample(messages);
   DrawingContext context{rec, messages, format, ui, cancelled, help, out, {}};

@@ -12,7 +12,7 @@ namespace vx11 {
 namespace {
 
 TEST(HatchDrawingOutput, HatchLinesReachTheListing) {
-  testing::DrawingWorld<ScriptedInteraction, CommandLineStarter> world(::testing::TempDir());
+  test::DrawingWorld<ScriptedInteraction, CommandLineStarter> world(::testing::TempDir());
   DrawingOutput& out = world.out;
   MessageList& messages = world.messages;
   bool& cancelled = world.cancelled;

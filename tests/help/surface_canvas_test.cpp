@@ -16,7 +16,7 @@
 namespace vx11 {
 namespace {
 
-struct Surface : testing::SurfaceProbe {
+struct Surface : test::SurfaceProbe {
   SurfaceHelpCanvas canvas{s};
 
   // Records after the help window's own (window, line style).

@@ -75,7 +75,7 @@ class SavedFiles : public ::testing::Test {
   // Saves sample inputs under `path` as the command Save does; 1 when the save failed, with the
   // boxes shown in `report`.
   int save_inputs(const std::string& path, std::string& report) {
-    testing::SampleInputs s = testing::full_inputs();
+    test::SampleInputs s = test::full_inputs();
     FormatSettings format;
     Session session;
     ProgramIdentity id;

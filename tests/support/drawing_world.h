@@ -13,7 +13,7 @@
 #include "base/format_settings.h"
 #include "base/message_list.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 
 template <class Ui, class Starter>
 struct DrawingWorld {
@@ -37,4 +37,4 @@ struct DrawingWorld {
   DrawingOutput out{CadContext{cad, format, messages, ui, cancelled, surface, starter, nullptr}};
 };
 
-}  // namespace vx11::testing
+}  // namespace vx11::test

@@ -15,7 +15,7 @@
 #include "cad/plotter_writers.h"
 #include "tests/cad/cad_fixture.h"
 
-namespace vx11::testing {
+namespace vx11::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -240,4 +240,4 @@ TEST(Zeichnr, TheDefaultLineNamesTheInstalledPlotProgram) {
 }
 
 }  // namespace
-}  // namespace vx11::testing
+}  // namespace vx11::test
