@@ -63,8 +63,6 @@ Real fullAngle(Real x, Real y) {
   return x < 0 ? a + kPi : a;
 }
 
-Real toDegrees(Real rad) { return rad * 180 / kPi; }
-Real toRadians(Real deg) { return deg * kPi / 180; }
 
 void rotatePoint(Real angle_rad, Real& x, Real& y) {
   const Real c = std::cos(angle_rad), s = std::sin(angle_rad);

@@ -21,8 +21,9 @@ Real log10Guarded(Real x);
 Real intPower(Real x, int n);
 Real hypotenuse(Real x, Real y);
 Real fullAngle(Real x, Real y);
-Real toDegrees(Real rad);
-Real toRadians(Real deg);
+// Inline: the drawings and plot readers convert once a point.
+inline constexpr Real toDegrees(Real rad) { return rad * 180 / kPi; }
+inline constexpr Real toRadians(Real deg) { return deg * kPi / 180; }
 void rotatePoint(Real angle_rad, Real& x, Real& y);
 bool nearlyEqual(Real a, Real b);
 int clampInt(int v, int lo, int hi);
